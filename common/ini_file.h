@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tessaly {
+
+// An INI file held in memory: sections and keys in the order they were
+// first added, looked up without regard to letter case (through the ANSI
+// code page's upper-case table). Loading keeps the text and points into it;
+// a section's key index is built when the section is first searched, so a
+// large store loads at close to the speed of reading its text.
+class IniFile {
+ public:
+  // `upper` is the 256-entry upper-case table of the ANSI code page; it must
+  // outlive the file.
+  IniFile(std::string file_name, const unsigned char* upper, char decimal_separator);
+  ~IniFile();
+  IniFile(const IniFile&) = delete;
+  IniFile& operator=(const IniFile&) = delete;
+
+  const std::string& FileName() const { return file_name_; }
+
+  // Replaces the whole content by the parsed text. Every line is trimmed;
+  // empty lines and ";" comments are skipped; "[name]" opens a section (the
+  // name trimmed); lines before the first section are ignored; blanks around
+  // the first "=" of an entry are removed; a line without "=" is kept as it
+  // is. A section header seen again continues the earlier section.
+  void SetText(std::string text);
+  // The layout written to disk: "[name]" CR LF, "key=value" CR LF for each
+  // entry, an empty line after each section.
+  void AppendText(std::string* out) const;
+  std::string Text() const;
+
+  // All section names in order, empty sections included.
+  std::vector<std::string> SectionNames() const;
+  // True when the section has at least one entry.
+  bool SectionExists(std::string_view section) const;
+  // Keys and key/value pairs of a section in order (lines without "=" left
+  // out); empty for a missing section.
+  std::vector<std::string> SectionKeys(std::string_view section) const;
+  std::vector<std::pair<std::string, std::string>> SectionValues(std::string_view section) const;
+  void EraseSection(std::string_view section);
+
+  bool ValueExists(std::string_view section, std::string_view key) const;
+  // The stored value, or nullptr when the key is missing. The view is valid
+  // until the next change of the file.
+  const std::string_view* Find(std::string_view section, std::string_view key) const;
+  void DeleteKey(std::string_view section, std::string_view key);
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view default_value) const;
+  // Creates the section at the end and the key at the end of its section
+  // when they are missing. Line breaks in the value are stored as blanks:
+  // a value must never be able to start a line of its own in the file.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+  int32_t ReadInteger(std::string_view section, std::string_view key, int32_t default_value) const;
+  void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+  bool ReadBool(std::string_view section, std::string_view key, bool default_value) const;
+  void WriteBool(std::string_view section, std::string_view key, bool value);
+  double ReadFloat(std::string_view section, std::string_view key, double default_value) const;
+  void WriteFloat(std::string_view section, std::string_view key, double value);
+
+  char DecimalSeparator() const { return decimal_separator_; }
+
+ private:
+  struct Entry {
+    std::string_view key;
+    std::string_view value;
+    int32_t key_slot = -1;    // owned storage of the key, when not in text_
+    int32_t value_slot = -1;  // owned storage of the value, when not in text_
+    bool named = true;        // false for a line without "="
+  };
+  struct Section;
+
+  uint32_t Hash(std::string_view s) const;
+  bool SameText(std::string_view a, std::string_view b) const;
+  Section* FindSection(std::string_view name) const;
+  Section& AddSection(std::string_view name);
+  int FindEntry(const Section& section, std::string_view key) const;
+  void IndexSection(const Section& section) const;
+  void RebuildSectionIndex();
+  std::string_view Store(int32_t* slot, std::string_view text);
+
+  std::string file_name_;
+  const unsigned char* upper_;
+  char decimal_separator_;
+  std::string text_;
+  std::vector<std::unique_ptr<Section>> sections_;
+  std::vector<uint32_t> section_index_;  // open addressing: position + 1, 0 = free
+  std::deque<std::string> owned_;        // stable storage for written keys and values
+};
+
+}  // namespace tessaly

@@ -1,0 +1,24 @@
+#include "platform/env.h"
+#include "platform/posix/posix_services.h"
+
+namespace tessaly {
+
+const Env& DefaultEnv() {
+  static PosixRegistry registry(PosixRegistry::DefaultPath());
+  static PosixFileSystem files;
+  static PosixMessageBoxes messages;
+  static PosixCodePage code_page;
+  static PosixSleeper sleeper;
+  static const Env env = [] {
+    Env e;
+    e.registry = &registry;
+    e.files = &files;
+    e.messages = &messages;
+    e.code_page = &code_page;
+    e.sleeper = &sleeper;
+    return e;
+  }();
+  return env;
+}
+
+}  // namespace tessaly

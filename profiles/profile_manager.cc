@@ -1,0 +1,269 @@
+#include "profiles/profile_manager.h"
+
+#include <algorithm>
+
+#include "common/number_format.h"
+#include "platform/code_page.h"
+#include "platform/registry.h"
+#include "profiles/profile_sections.h"
+
+namespace tessaly {
+
+const char kTessalyRegistryKey[] = "Software\\Orvane\\Orvane Tessaly";
+const char kDefaultInstallPath[] = "C:\\Program Files\\Orvane\\Tessaly";
+
+namespace {
+
+const char kInstallPathValue[] = "Installation Path";
+const char kProfilesFile[] = "\\Profiles\\Profiles.qvf";
+const char kPlugInFile[] = "\\Profiles\\PlugIn.qvf";
+
+const char kLastProfileKey[] = "LastProfile";
+const char kDefaultOutputDirectoryKey[] = "DefaultOutputDirectory";
+const char kShowPreviewKey[] = "ShowPreview";
+const char kShowSaveDialogKey[] = "ShowSaveDialog";
+const char kShowSettingsDialogKey[] = "ShowSettingsDialog";
+const char kViewGeneratedDocumentsKey[] = "ViewGeneratedDocuments";
+const char kSourceApplicationKey[] = "Source Application";
+const char kOutputDocumentFormatKey[] = "OutputDocumentFormat";
+const char kOutputDocumentNameKey[] = "OutputDocumentName";
+const char kUseCustomDocumentNameKey[] = "UseCustomDocumentName";
+
+const char kDefaultOutputDirectory[] = "C:\\Program Files\\Orvane\\Tessaly\\Output\\";
+
+std::string ReadInstallPath(const Env& env) {
+  Registry& registry = *env.registry;
+  if (registry.KeyExists(kTessalyRegistryKey) &&
+      registry.ValueExists(kTessalyRegistryKey, kInstallPathValue)) {
+    return registry.ReadString(kTessalyRegistryKey, kInstallPathValue);
+  }
+  return kDefaultInstallPath;
+}
+
+// The seven characters a new profile name must not contain.
+bool HasForbiddenCharacter(const std::string& name) {
+  return name.find_first_of("*/?[\\]|") != std::string::npos;
+}
+
+bool IsProtectedTarget(const std::string& name) {
+  return name == kBuiltInProfileName || name == kGeneralSettingsSection ||
+         name.find('[') != std::string::npos;
+}
+
+bool CreateDefaultPlugInFilePending(const Env& env, const std::string& path) {
+  return CreateDefaultStoreFile(env, path,
+                                {"[WordSettings]", "[Excel Settings]", "[Ppt Settings]",
+                                 "[Document Properties]"});
+}
+
+}  // namespace
+
+bool CreateDefaultProfilesFile(const Env& env, const std::string& path) {
+  return CreateDefaultStoreFile(env, path,
+                                {"[General Settings]",
+                                 "LastProfile=[PDF - Best Quality]",
+                                 "DefaultOutputDirectory='My Documents'",
+                                 "ShowPreview=1",
+                                 "ShowSaveDialog=1",
+                                 "ShowSettingsDialog=1",
+                                 "ViewGeneratedDocuments=1",
+                                 "Source Application=3",
+                                 "OutputDocumentFormat=0",
+                                 "OutputDocumentName=Output",
+                                 "UseCustomDocumentName=1",
+                                 "[[PDF - Best Quality]]",
+                                 "[Last Saved State]"});
+}
+
+bool ReadFlagPS(const Env& env) {
+  int32_t value = 0;
+  return ParseInteger(env.registry->ReadString(kTessalyRegistryKey, "qvPS"), &value) && value != 0;
+}
+
+TqvProfileManager::TqvProfileManager(const Env& env)
+    : env_(env),
+      install_path_(ReadInstallPath(env)),
+      profiles_(env, install_path_ + kProfilesFile, {"1002", "1001", &CreateDefaultProfilesFile}),
+      plugin_(env, install_path_ + kPlugInFile, {"1003", "1004", &CreateDefaultPlugInFilePending}) {
+  if (profiles_.Load() != nullptr) {
+    RefreshProfileList();
+    last_profile_ = ProfilesIni().ReadString(kGeneralSettingsSection, kLastProfileKey,
+                                             kBuiltInProfileName);
+  }
+  plugin_.Load();
+}
+
+TqvProfileManager::~TqvProfileManager() {
+  profiles_.Save();
+  plugin_.Save();
+}
+
+void TqvProfileManager::FlushStoreFiles() {
+  // Each store is written on its own: a failure on one does not keep the
+  // other from being written.
+  profiles_.Flush();
+  plugin_.Flush();
+}
+
+void TqvProfileManager::WriteFlag(const char* name, bool value) {
+  env_.registry->WriteString(kTessalyRegistryKey, name, value ? "1" : "0");
+}
+
+void TqvProfileManager::WriteFlagPD(bool value) { WriteFlag("qvPD", value); }
+void TqvProfileManager::WriteFlagPP(bool value) { WriteFlag("qvPP", value); }
+
+void TqvProfileManager::RefreshProfileList() {
+  profile_list_ = ProfilesIni().SectionNames();
+  profile_list_.erase(
+      std::remove(profile_list_.begin(), profile_list_.end(), kGeneralSettingsSection),
+      profile_list_.end());
+}
+
+const std::vector<std::string>& TqvProfileManager::GetProfilesList() {
+  RefreshProfileList();
+  return profile_list_;
+}
+
+bool TqvProfileManager::InProfileList(const std::string& name) const {
+  return std::find(profile_list_.begin(), profile_list_.end(), name) != profile_list_.end();
+}
+
+std::unique_ptr<TqvProfileSettings> TqvProfileManager::CreateNewProfile(const std::wstring& name) {
+  std::string section = ToAnsi(name);
+  RefreshProfileList();
+  if (InProfileList(section)) {
+    bool reserved = section == kBuiltInProfileName || section == kLastSavedStateSection ||
+                    section == kGeneralSettingsSection || section.find('[') != std::string::npos;
+    throw Exception(reserved ? kProfileProtectedMessage : kProfileExistsMessage);
+  }
+  // "General Settings" is never listed, yet a profile under that name would
+  // fill the global settings with the template's keys.
+  if (section == kGeneralSettingsSection) throw Exception(kProfileProtectedMessage);
+  if (HasForbiddenCharacter(section)) throw Exception(kInvalidProfileNameMessage);
+  auto settings = std::make_unique<TqvProfileSettings>(&ProfilesIni(), env_.code_page,
+                                                       watermark_store(), section, section, true);
+  RefreshProfileList();
+  return settings;
+}
+
+bool TqvProfileManager::DeleteProfile(const std::wstring& name) {
+  std::string section = ToAnsi(name);
+  RefreshProfileList();
+  if (!InProfileList(section)) throw Exception(kProfileNotFoundMessage);
+  if (section == kGeneralSettingsSection || section == kLastSavedStateSection ||
+      section.find('[') != std::string::npos) {
+    throw Exception(kProfileProtectedMessage);
+  }
+  ProfilesIni().EraseSection(section);
+  RefreshProfileList();
+  return true;
+}
+
+bool TqvProfileManager::CopyProfile(const std::wstring& source, const std::wstring& target,
+                                    bool overwrite) {
+  std::string from = ToAnsi(source);
+  std::string to = ToAnsi(target);
+  RefreshProfileList();
+  if (!InProfileList(from)) throw EProfileNotFound(kProfileNotFoundMessage);
+  // "General Settings" is refused whether or not it is listed (it never
+  // is): a copy onto it would overwrite the global settings.
+  if (to == kGeneralSettingsSection) throw EProfileCantDelete(kProfileProtectedMessage);
+  if (InProfileList(to)) {
+    if (IsProtectedTarget(to)) throw EProfileCantDelete(kProfileProtectedMessage);
+    return overwrite && CopySection(ProfilesIni(), from, to);
+  }
+  if (HasForbiddenCharacter(to)) throw EInvalidProfileName(kInvalidProfileNameMessage);
+  return CopySection(ProfilesIni(), from, to);
+}
+
+std::unique_ptr<TqvProfileSettings> TqvProfileManager::OpenProfile(const std::wstring& section,
+                                                                   const std::wstring& name) {
+  std::string wanted = ToAnsi(name);
+  RefreshProfileList();
+  const unsigned char* upper = env_.code_page->UpperTable();
+  auto to_upper_trimmed = [upper](std::string s) {
+    size_t begin = s.find_first_not_of(' ');
+    size_t end = s.find_last_not_of(' ');
+    s = begin == std::string::npos ? std::string() : s.substr(begin, end - begin + 1);
+    for (char& c : s) c = static_cast<char>(upper[static_cast<unsigned char>(c)]);
+    return s;
+  };
+  std::string haystack = to_upper_trimmed(wanted);
+  bool accepted = std::any_of(profile_list_.begin(), profile_list_.end(), [&](const std::string& e) {
+    return haystack.find(to_upper_trimmed(e)) != std::string::npos;
+  });
+  if (!accepted) throw Exception(kProfileNotFoundMessage);
+  return std::make_unique<TqvProfileSettings>(&ProfilesIni(), env_.code_page, watermark_store(),
+                                              ToAnsi(section), wanted, false);
+}
+
+std::wstring TqvProfileManager::GetLastProfile() {
+  return ToWide(ProfilesIni().ReadString(kGeneralSettingsSection, kLastProfileKey,
+                                         kBuiltInProfileName));
+}
+
+void TqvProfileManager::SetLastProfile(const std::wstring& name) {
+  std::string value = ToAnsi(name);
+  if (!InProfileList(value)) throw Exception(kProfileNotFoundMessage);
+  ProfilesIni().WriteString(kGeneralSettingsSection, kLastProfileKey, value);
+}
+
+std::wstring TqvProfileManager::DefaultOutputDirectory() {
+  return ToWide(ProfilesIni().ReadString(kGeneralSettingsSection, kDefaultOutputDirectoryKey,
+                                         kDefaultOutputDirectory));
+}
+void TqvProfileManager::SetDefaultOutputDirectory(const std::wstring& value) {
+  ProfilesIni().WriteString(kGeneralSettingsSection, kDefaultOutputDirectoryKey, ToAnsi(value));
+}
+bool TqvProfileManager::ShowPreview() {
+  return ProfilesIni().ReadBool(kGeneralSettingsSection, kShowPreviewKey, true);
+}
+void TqvProfileManager::SetShowPreview(bool value) {
+  ProfilesIni().WriteBool(kGeneralSettingsSection, kShowPreviewKey, value);
+}
+bool TqvProfileManager::ShowSaveDialog() {
+  return ProfilesIni().ReadBool(kGeneralSettingsSection, kShowSaveDialogKey, true);
+}
+void TqvProfileManager::SetShowSaveDialog(bool value) {
+  ProfilesIni().WriteBool(kGeneralSettingsSection, kShowSaveDialogKey, value);
+}
+bool TqvProfileManager::ShowSettingsDialog() {
+  return ProfilesIni().ReadBool(kGeneralSettingsSection, kShowSettingsDialogKey, false);
+}
+void TqvProfileManager::SetShowSettingsDialog(bool value) {
+  ProfilesIni().WriteBool(kGeneralSettingsSection, kShowSettingsDialogKey, value);
+}
+bool TqvProfileManager::ViewGeneratedDocuments() {
+  return ProfilesIni().ReadBool(kGeneralSettingsSection, kViewGeneratedDocumentsKey, true);
+}
+void TqvProfileManager::SetViewGeneratedDocuments(bool value) {
+  ProfilesIni().WriteBool(kGeneralSettingsSection, kViewGeneratedDocumentsKey, value);
+}
+int32_t TqvProfileManager::SourceApplication() {
+  return ProfilesIni().ReadInteger(kGeneralSettingsSection, kSourceApplicationKey, 3);
+}
+void TqvProfileManager::SetSourceApplication(int32_t value) {
+  // Enumerations are stored from one byte.
+  ProfilesIni().WriteInteger(kGeneralSettingsSection, kSourceApplicationKey, value & 0xFF);
+}
+int32_t TqvProfileManager::OutputDocumentFormat() {
+  return ProfilesIni().ReadInteger(kGeneralSettingsSection, kOutputDocumentFormatKey, 0);
+}
+void TqvProfileManager::SetOutputDocumentFormat(int32_t value) {
+  ProfilesIni().WriteInteger(kGeneralSettingsSection, kOutputDocumentFormatKey, value & 0xFF);
+}
+std::wstring TqvProfileManager::OutputDocumentName() {
+  return ToWide(
+      ProfilesIni().ReadString(kGeneralSettingsSection, kOutputDocumentNameKey, "Document 1"));
+}
+void TqvProfileManager::SetOutputDocumentName(const std::wstring& value) {
+  ProfilesIni().WriteString(kGeneralSettingsSection, kOutputDocumentNameKey, ToAnsi(value));
+}
+bool TqvProfileManager::UseCustomDocumentName() {
+  return ProfilesIni().ReadBool(kGeneralSettingsSection, kUseCustomDocumentNameKey, false);
+}
+void TqvProfileManager::SetUseCustomDocumentName(bool value) {
+  ProfilesIni().WriteBool(kGeneralSettingsSection, kUseCustomDocumentNameKey, value);
+}
+
+}  // namespace tessaly

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/store_file.h"
+#include "platform/env.h"
+#include "profiles/profile_errors.h"
+#include "profiles/profile_settings.h"
+
+namespace tessaly {
+
+extern const char kTessalyRegistryKey[];  // "Software\Orvane\Orvane Tessaly"
+extern const char kDefaultInstallPath[];  // "C:\Program Files\Orvane\Tessaly"
+
+// The Profiles file as it is first created.
+bool CreateDefaultProfilesFile(const Env& env, const std::string& path);
+
+// "qvPS", maintained by the printer while it prints.
+bool ReadFlagPS(const Env& env);
+
+// Owns the stores of one session: the Profiles file, the PlugIn file and
+// the watermark file. Lists, creates, copies and deletes profiles, keeps the
+// global settings and hands out accessors over the stores. Every change goes
+// to the in-memory stores at once and to disk at FlushStoreFiles or when
+// the manager is destroyed.
+class TqvProfileManager {
+ public:
+  explicit TqvProfileManager(const Env& env);
+  ~TqvProfileManager();
+  TqvProfileManager(const TqvProfileManager&) = delete;
+  TqvProfileManager& operator=(const TqvProfileManager&) = delete;
+
+  const Env& env() const { return env_; }
+  const std::string& InstallPath() const { return install_path_; }
+  TqvStoreFile& profiles_store() { return profiles_; }
+  TqvStoreFile& plugin_store() { return plugin_; }
+
+  // Writes both stores to disk without releasing them; never reports.
+  void FlushStoreFiles();
+  void WriteFlagPD(bool value);
+  void WriteFlagPP(bool value);
+
+  // Profiles. Names are ANSI section names inside, wide strings outside.
+  void RefreshProfileList();
+  const std::vector<std::string>& GetProfilesList();
+  std::unique_ptr<TqvProfileSettings> CreateNewProfile(const std::wstring& name);
+  bool DeleteProfile(const std::wstring& name);
+  bool CopyProfile(const std::wstring& source, const std::wstring& target, bool overwrite);
+  std::unique_ptr<TqvProfileSettings> OpenProfile(const std::wstring& section,
+                                                  const std::wstring& name);
+  std::wstring GetLastProfile();
+  void SetLastProfile(const std::wstring& name);
+  // "LastProfile" as read when the manager was created.
+  const std::string& last_profile_at_start() const { return last_profile_; }
+
+  // Global settings of "General Settings".
+  std::wstring DefaultOutputDirectory();
+  void SetDefaultOutputDirectory(const std::wstring& value);
+  bool ShowPreview();
+  void SetShowPreview(bool value);
+  bool ShowSaveDialog();
+  void SetShowSaveDialog(bool value);
+  bool ShowSettingsDialog();
+  void SetShowSettingsDialog(bool value);
+  bool ViewGeneratedDocuments();
+  void SetViewGeneratedDocuments(bool value);
+  int32_t SourceApplication();
+  void SetSourceApplication(int32_t value);
+  int32_t OutputDocumentFormat();
+  void SetOutputDocumentFormat(int32_t value);
+  std::wstring OutputDocumentName();
+  void SetOutputDocumentName(const std::wstring& value);
+  bool UseCustomDocumentName();
+  void SetUseCustomDocumentName(bool value);
+
+  static std::wstring PrinterName() { return L"Orvane Tessaly"; }
+  static std::wstring Edition() { return L"Professional"; }
+  static std::wstring Version() { return L"1.0b"; }
+
+  // The open Profiles store; throws when it could not be opened.
+  IniFile& ProfilesIni() { return profiles_.ini(); }
+  std::string ToAnsi(const std::wstring& s) const { return env_.code_page->ToAnsi(s); }
+  std::wstring ToWide(const std::string& s) const { return env_.code_page->FromAnsi(s); }
+
+ private:
+  bool InProfileList(const std::string& name) const;
+  void WriteFlag(const char* name, bool value);
+  TqvWatermarkManager* watermark_store() { return nullptr; }
+
+  const Env& env_;
+  std::string install_path_;
+  // Construction order: watermark store, Profiles file, PlugIn file, then
+  // the add-in objects over the PlugIn file.
+  TqvStoreFile profiles_;
+  std::vector<std::string> profile_list_;
+  std::string last_profile_;
+  TqvStoreFile plugin_;
+};
+
+}  // namespace tessaly

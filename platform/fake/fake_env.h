@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/env.h"
+#include "platform/fake/fake_services.h"
+#include "platform/fake/memory_file_system.h"
+#include "platform/fake/memory_registry.h"
+
+namespace tessaly {
+
+// An Env made of in-memory services, for tests. Tests reach into the
+// members to arrange files and registry values and to inspect messages.
+struct FakeEnv {
+  MemoryRegistry registry;
+  MemoryFileSystem files;
+  RecordingMessageBoxes messages;
+  Cp1252CodePage code_page;
+  RecordingSleeper sleeper;
+  Env env;
+
+  FakeEnv() {
+    env.registry = &registry;
+    env.files = &files;
+    env.messages = &messages;
+    env.code_page = &code_page;
+    env.sleeper = &sleeper;
+  }
+  FakeEnv(const FakeEnv&) = delete;
+  FakeEnv& operator=(const FakeEnv&) = delete;
+};
+
+}  // namespace tessaly

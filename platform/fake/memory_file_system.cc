@@ -30,6 +30,10 @@ bool MemoryFileSystem::Read(const std::string& path, std::string* data) {
 bool MemoryFileSystem::Write(const std::string& path, const std::string& data) {
   std::string key = Fold(path);
   ++writes_;
+  if (failing_next_writes_ > 0) {
+    --failing_next_writes_;
+    return false;
+  }
   if (!FolderExists(key) || read_only_.count(key) != 0 || failing_writes_.count(key) != 0) {
     return false;
   }

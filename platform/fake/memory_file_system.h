@@ -26,6 +26,8 @@ class MemoryFileSystem : public FileSystem {
   void SetReadOnly(const std::string& path, bool read_only);
   void FailWritesTo(const std::string& path) { failing_writes_.insert(Fold(path)); }
   void FailReplaces(bool fail) { fail_replaces_ = fail; }
+  // The next `count` writes fail, whatever the path.
+  void FailNextWrites(int count) { failing_next_writes_ = count; }
   // Every write stores half of its data and fails (a full disk).
   void SetDiskFull(bool full) { disk_full_ = full; }
 
@@ -46,6 +48,7 @@ class MemoryFileSystem : public FileSystem {
   std::set<std::string> read_only_;
   std::set<std::string> failing_writes_;
   bool fail_replaces_ = false;
+  int failing_next_writes_ = 0;
   bool disk_full_ = false;
   int writes_ = 0;
   int replaces_ = 0;

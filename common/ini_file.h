@@ -12,9 +12,10 @@ namespace tessaly {
 
 // An INI file held in memory: sections and keys in the order they were
 // first added, looked up without regard to letter case (through the ANSI
-// code page's upper-case table). Loading keeps the text and points into it;
-// a section's key index is built when the section is first searched, so a
-// large store loads at close to the speed of reading its text.
+// code page's upper-case table). Loading keeps the text, finds the section
+// headers and leaves the lines of each section to be parsed and indexed
+// when the section is first used, so a large store loads at close to the
+// speed of reading its text.
 class IniFile {
  public:
   // `upper` is the 256-entry upper-case table of the ANSI code page; it must
@@ -85,6 +86,7 @@ class IniFile {
   Section& AddSection(std::string_view name);
   int FindEntry(const Section& section, std::string_view key) const;
   void IndexSection(const Section& section) const;
+  void Parse(const Section& section) const;
   void RebuildSectionIndex();
   std::string_view Store(int32_t* slot, std::string_view text);
 
@@ -94,6 +96,7 @@ class IniFile {
   std::string text_;
   std::vector<std::unique_ptr<Section>> sections_;
   std::vector<uint32_t> section_index_;  // open addressing: position + 1, 0 = free
+  mutable Section* last_section_ = nullptr;
   std::deque<std::string> owned_;        // stable storage for written keys and values
 };
 

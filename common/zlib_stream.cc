@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 #include "common/exception.h"
 
 namespace tessaly {
@@ -26,6 +28,9 @@ std::string Inflate(std::string_view data, size_t limit) {
   if (data.empty()) return out;
   z_stream z{};
   if (inflateInit(&z) != Z_OK) throw Exception("Could not start decompression");
+  // INI text shrinks several times over: room for that avoids most of the
+  // copying as the output grows.
+  out.reserve(std::min(limit, data.size() * 8));
   z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
   z.avail_in = static_cast<uInt>(data.size());
   int rc = Z_OK;

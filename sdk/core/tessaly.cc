@@ -1,0 +1,238 @@
+#include "sdk/core/tessaly.h"
+
+#include <algorithm>
+
+#include "common/sdk_error.h"
+#include "platform/code_page.h"
+#include "profiles/profile_errors.h"
+#include "profiles/profile_sections.h"
+
+namespace tessaly {
+
+const char kSettingsDisconnectedMessage[] =
+    "The profile settings object can no longer be used: the qvTessaly object that created it "
+    "has been released.";
+
+TqvProfileSettings& TqvSettingsRef::get() const {
+  if (owner_.expired()) throw Exception(kSettingsDisconnectedMessage);
+  return *settings_;
+}
+
+namespace {
+
+const wchar_t kBuiltInName[] = L"PDF - Best Quality";
+const wchar_t kBuiltInSection[] = L"[PDF - Best Quality]";
+const wchar_t kWorkingCopy[] = L"Last Saved State";
+const wchar_t kGeneralSettings[] = L"General Settings";
+
+// The names no caller may create, delete or overwrite: the three fixed
+// sections and every name with a left bracket (the built-in profile's
+// section is named with its brackets).
+bool IsReserved(const std::wstring& name) {
+  return name == kBuiltInName || name == kWorkingCopy || name == kGeneralSettings ||
+         name.find(L'[') != std::wstring::npos;
+}
+
+// The main object's character rule for new profile names.
+bool ValidName(const std::wstring& name) {
+  return name.find_first_of(L"*/<>?[\\]|") == std::wstring::npos;
+}
+
+[[noreturn]] void Fail(int32_t help_context, const char* message) {
+  throw SdkError(help_context, message);
+}
+
+// The printer's format code of each TxqvDocumentFormat. TIFF, PNG and SVG
+// have no code of their own and are stored as PDF; WMF and EMF are swapped.
+struct FormatCode {
+  int32_t format;
+  int32_t code;
+};
+constexpr FormatCode kFormatCodes[] = {
+    {PDF, 0}, {HTML, 1}, {XHTML, 2}, {TIFF, 0}, {PNG, 0},  {SVG, 0},
+    {JPEG, 6}, {BMP, 7}, {GIF, 8},  {WMF, 10}, {EMF, 9},
+};
+
+}  // namespace
+
+TqvTessaly::TqvTessaly(const Env& env)
+    : env_(env), manager_(std::make_unique<TqvProfileManager>(env)) {
+  manager_->WriteFlagPD(true);
+  manager_->FlushStoreFiles();
+  current_name_ = manager_->GetLastProfile();
+  try {
+    manager_->CopyProfile(current_name_, kWorkingCopy, true);
+  } catch (const std::exception&) {
+    // The last profile is gone or unusable: fall back to the built-in one.
+    manager_->SetLastProfile(kBuiltInSection);
+    current_name_ = manager_->GetLastProfile();
+    manager_->CopyProfile(current_name_, kWorkingCopy, true);
+  }
+  current_settings_ = manager_->OpenProfile(kWorkingCopy, current_name_);
+  printer_name_ = manager_->PrinterName();
+  source_application_ = Other;
+}
+
+TqvTessaly::~TqvTessaly() {
+  // Handles die first, so that nothing reaches the stores while the manager
+  // writes them back.
+  alive_.reset();
+  current_settings_.reset();
+  manager_.reset();
+}
+
+TqvSettingsRef TqvTessaly::Handle(const std::shared_ptr<TqvProfileSettings>& settings) const {
+  return TqvSettingsRef(settings, alive_);
+}
+
+void TqvTessaly::RefreshList() {
+  std::vector<std::wstring> list;
+  for (const std::string& section : manager_->GetProfilesList()) {
+    std::wstring name = manager_->ToWide(section);
+    if (name != kWorkingCopy) list.push_back(std::move(name));
+  }
+  profile_list_ = std::move(list);
+}
+
+bool TqvTessaly::Listed(const std::wstring& name) const {
+  return std::find(profile_list_->begin(), profile_list_->end(), name) != profile_list_->end();
+}
+
+bool TqvTessaly::SameIgnoringCase(const std::wstring& a, const std::wstring& b) const {
+  const unsigned char* upper = env_.code_page->UpperTable();
+  std::string x = manager_->ToAnsi(a);
+  std::string y = manager_->ToAnsi(b);
+  return x.size() == y.size() &&
+         std::equal(x.begin(), x.end(), y.begin(), [upper](char c, char d) {
+           return upper[static_cast<unsigned char>(c)] == upper[static_cast<unsigned char>(d)];
+         });
+}
+
+bool TqvTessaly::ListedIgnoringCase(const std::wstring& name) const {
+  return std::any_of(profile_list_->begin(), profile_list_->end(),
+                     [&](const std::wstring& entry) { return SameIgnoringCase(entry, name); });
+}
+
+std::vector<std::wstring> TqvTessaly::GetProfilesList() {
+  RefreshList();
+  std::vector<std::wstring> out = *profile_list_;
+  for (std::wstring& name : out) {
+    if (name.empty()) name = L"\r\n";
+  }
+  return out;
+}
+
+int32_t TqvTessaly::GetProfileCount() {
+  if (!profile_list_) RefreshList();
+  return static_cast<int32_t>(profile_list_->size());
+}
+
+TqvSettingsRef TqvTessaly::CreateNewProfile(const std::wstring& name) {
+  RefreshList();
+  if (Listed(name)) {
+    if (IsReserved(name)) Fail(kHelpProtectedProfile, kProfileProtectedMessage);
+    Fail(kHelpProfileExists, kProfileExistsMessage);
+  }
+  // Section names are matched without regard to case in the store: a name
+  // that differs from a fixed section or a profile only in case would fill
+  // that section with the template's values.
+  for (const wchar_t* fixed : {kBuiltInName, kWorkingCopy, kGeneralSettings}) {
+    if (SameIgnoringCase(name, fixed)) Fail(kHelpProtectedProfile, kProfileProtectedMessage);
+  }
+  if (ListedIgnoringCase(name)) Fail(kHelpProfileExists, kProfileExistsMessage);
+  if (!ValidName(name)) Fail(kHelpInvalidProfileName, kInvalidProfileNameMessage);
+  current_settings_ = manager_->CreateNewProfile(name);
+  TqvSettingsRef created = Handle(current_settings_);
+  RefreshList();
+  return created;
+}
+
+void TqvTessaly::DeleteListedProfile(const std::wstring& name) {
+  if (IsReserved(name)) Fail(kHelpProtectedProfile, kProfileProtectedMessage);
+  manager_->DeleteProfile(name);
+  RefreshList();
+}
+
+bool TqvTessaly::DeleteProfile(const std::wstring& name) {
+  RefreshList();
+  if (!Listed(name)) Fail(kHelpProfileNotFound, kProfileNotFoundMessage);
+  DeleteListedProfile(name);
+  return true;
+}
+
+bool TqvTessaly::DeleteProfileByIndex(int32_t index) {
+  RefreshList();
+  if (index < 0 || static_cast<size_t>(index) >= profile_list_->size()) {
+    Fail(kHelpProfileNotFound, kProfileNotFoundMessage);
+  }
+  DeleteListedProfile(std::wstring((*profile_list_)[static_cast<size_t>(index)]));
+  return true;
+}
+
+TqvSettingsRef TqvTessaly::CurrentProfile() const { return Handle(current_settings_); }
+
+bool TqvTessaly::CopyProfileMapped(const std::wstring& source, const std::wstring& target) {
+  try {
+    return manager_->CopyProfile(source, target, true);
+  } catch (const EProfileCantDelete& e) {
+    throw SdkError(kHelpProtectedProfile, e.what());
+  } catch (const EInvalidProfileName& e) {
+    throw SdkError(kHelpInvalidProfileName, e.what());
+  } catch (const EProfileNotFound& e) {
+    throw SdkError(kHelpProfileNotFound, e.what());
+  }
+}
+
+void TqvTessaly::SelectCurrentProfile(const std::wstring& name) {
+  RefreshList();
+  if (!Listed(name)) Fail(kHelpProfileNotFound, kProfileNotFoundMessage);
+  manager_->SetLastProfile(name);
+  current_name_ = name;
+  CopyProfileMapped(name, kWorkingCopy);
+  current_settings_ = manager_->OpenProfile(kWorkingCopy, name);
+}
+
+bool TqvTessaly::ApplyChangesToCurrentProfile() {
+  return CopyProfileMapped(kWorkingCopy, current_name_);
+}
+
+bool TqvTessaly::SaveCurrentProfileAs(const std::wstring& new_name) {
+  // The store would take "general settings" for the global settings.
+  if (SameIgnoringCase(new_name, kGeneralSettings)) {
+    Fail(kHelpProtectedProfile, kProfileProtectedMessage);
+  }
+  return CopyProfileMapped(current_name_, new_name);
+}
+
+int32_t TqvTessaly::SourceApplication() {
+  source_application_ = manager_->SourceApplication() & 0x7F;
+  return source_application_;
+}
+
+void TqvTessaly::SetSourceApplication(int32_t value) {
+  source_application_ = value;
+  manager_->SetSourceApplication(value);
+}
+
+int32_t TqvTessaly::OutputDocumentFormat() {
+  int32_t code = manager_->OutputDocumentFormat();
+  // The first format of a code wins: 0 reads as PDF.
+  for (const FormatCode& row : kFormatCodes) {
+    if (row.code == code) return row.format;
+  }
+  return PDF;
+}
+
+void TqvTessaly::SetOutputDocumentFormat(int32_t value) {
+  for (const FormatCode& row : kFormatCodes) {
+    if (row.format == value) return manager_->SetOutputDocumentFormat(row.code);
+  }
+  manager_->SetOutputDocumentFormat(0);
+}
+
+void TqvTessaly::Update() {
+  manager_->WriteFlagPD(true);
+  manager_->FlushStoreFiles();
+}
+
+}  // namespace tessaly

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/env.h"
+#include "profiles/profile_manager.h"
+#include "sdk/core/settings_ref.h"
+
+namespace tessaly {
+
+// TxqvSourceApplication and TxqvDocumentFormat of the type library.
+enum TxqvSourceApplication : int32_t { MSWord = 0, MSExcel = 1, MSPowerPoint = 2, Other = 3 };
+enum TxqvDocumentFormat : int32_t {
+  PDF = 0, HTML = 1, XHTML = 2, TIFF = 3, PNG = 4, SVG = 5,
+  JPEG = 6, BMP = 7, GIF = 8, WMF = 9, EMF = 10,
+};
+
+// The main SDK object without its COM clothing: the caller's view of the
+// profiles, the current profile and its working copy, and the global
+// settings. Failures a caller can act on are SdkErrors carrying their help
+// context (6200, 6300, 6400, 6500); everything else is a plain Exception.
+class TqvTessaly {
+ public:
+  // Opens the stores, raises the "qvPD" hand-off flag, flushes the stores
+  // and copies the last selected profile (or, failing that, the built-in
+  // one) into the working copy.
+  explicit TqvTessaly(const Env& env);
+  // Destroys the manager, which writes both stores back.
+  ~TqvTessaly();
+  TqvTessaly(const TqvTessaly&) = delete;
+  TqvTessaly& operator=(const TqvTessaly&) = delete;
+
+  TqvProfileManager& manager() { return *manager_; }
+
+  // Profiles.
+  bool DeleteProfile(const std::wstring& name);
+  bool DeleteProfileByIndex(int32_t index);
+  TqvSettingsRef CreateNewProfile(const std::wstring& name);
+  // The profiles in store order, the working copy left out; an empty name
+  // comes back as CR LF so that a caller can still tell the entries apart.
+  std::vector<std::wstring> GetProfilesList();
+  // The count of the list as last refreshed; the first call refreshes it.
+  int32_t GetProfileCount();
+  const std::wstring& CurrentProfileName() const { return current_name_; }
+  // A new handle on the current settings; every handle shares one accessor.
+  TqvSettingsRef CurrentProfile() const;
+  void SelectCurrentProfile(const std::wstring& name);
+  bool ApplyChangesToCurrentProfile();
+  bool SaveCurrentProfileAs(const std::wstring& new_name);
+
+  const std::wstring& PrinterName() const { return printer_name_; }
+
+  // The print route of PrintDocument: Other until the property is read or
+  // written, whatever the store holds.
+  int32_t source_application() const { return source_application_; }
+  int32_t SourceApplication();
+  void SetSourceApplication(int32_t value);
+  // TxqvDocumentFormat, mapped to and from the printer's own format code.
+  int32_t OutputDocumentFormat();
+  void SetOutputDocumentFormat(int32_t value);
+
+  // Raises "qvPD" and writes both stores to disk, ready for a print job.
+  void Update();
+
+ private:
+  void RefreshList();
+  bool Listed(const std::wstring& name) const;
+  bool ListedIgnoringCase(const std::wstring& name) const;
+  bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) const;
+  // CopyProfile with its failures turned into SDK errors.
+  bool CopyProfileMapped(const std::wstring& source, const std::wstring& target);
+  void DeleteListedProfile(const std::wstring& name);
+  TqvSettingsRef Handle(const std::shared_ptr<TqvProfileSettings>& settings) const;
+
+  const Env& env_;
+  // Expires with this object; handles handed out watch it.
+  std::shared_ptr<const int> alive_ = std::make_shared<const int>(0);
+  std::unique_ptr<TqvProfileManager> manager_;
+  std::shared_ptr<TqvProfileSettings> current_settings_;
+  std::wstring printer_name_;
+  std::optional<std::vector<std::wstring>> profile_list_;
+  std::wstring current_name_;
+  int32_t source_application_ = Other;
+};
+
+}  // namespace tessaly

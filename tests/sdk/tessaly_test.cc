@@ -1,0 +1,274 @@
+#include "sdk/core/tessaly.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "common/sdk_error.h"
+#include "platform/fake/fake_env.h"
+#include "profiles/profile_errors.h"
+
+namespace tessaly {
+namespace {
+
+using Names = std::vector<std::wstring>;
+
+const char kProfilesPath[] = "C:\\Program Files\\Orvane\\Tessaly\\Profiles\\Profiles.qvf";
+
+// The help context of the SdkError that `call` raises; -1 for another
+// exception, 0 for none.
+int32_t HelpContextOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const SdkError& e) {
+    return e.help_context();
+  } catch (const std::exception&) {
+    return -1;
+  }
+  return 0;
+}
+
+class TessalyTest : public ::testing::Test {
+ protected:
+  IniFile& Store() { return tessaly_->manager().ProfilesIni(); }
+  // Gives a profile a section of its own, as a first setting does.
+  void AddProfile(const std::string& name, const std::string& author = "a") {
+    Store().WriteString(name, "Author", author);
+  }
+  std::string Author(const std::string& section) { return Store().ReadString(section, "Author", ""); }
+  void Reopen() {
+    tessaly_.reset();
+    tessaly_ = std::make_unique<TqvTessaly>(fake_.env);
+  }
+
+  FakeEnv fake_;
+  std::unique_ptr<TqvTessaly> tessaly_ = std::make_unique<TqvTessaly>(fake_.env);
+};
+
+TEST_F(TessalyTest, FreshInstallation) {
+  EXPECT_EQ(tessaly_->CurrentProfileName(), L"[PDF - Best Quality]");
+  EXPECT_EQ(tessaly_->GetProfilesList(), Names{L"[PDF - Best Quality]"});
+  EXPECT_EQ(tessaly_->GetProfileCount(), 1);
+  EXPECT_EQ(tessaly_->CurrentProfile()->section(), "Last Saved State");
+  EXPECT_EQ(tessaly_->CurrentProfile()->Name(), L"[PDF - Best Quality]");
+  EXPECT_EQ(tessaly_->PrinterName(), L"Orvane Tessaly");
+  // Construction hands the stores to the printer at once.
+  EXPECT_EQ(fake_.registry.ReadString("Software\\Orvane\\Orvane Tessaly", "qvPD"), "1");
+  EXPECT_TRUE(fake_.files.Exists(kProfilesPath));
+  EXPECT_TRUE(fake_.messages.shown.empty());
+}
+
+TEST_F(TessalyTest, ConstructionCopiesTheLastProfileIntoTheWorkingCopy) {
+  AddProfile("Mine", "me");
+  Store().WriteString("General Settings", "LastProfile", "Mine");
+  Reopen();
+  EXPECT_EQ(tessaly_->CurrentProfileName(), L"Mine");
+  EXPECT_EQ(Author("Last Saved State"), "me");
+  EXPECT_EQ(tessaly_->CurrentProfile()->Name(), L"Mine");
+}
+
+TEST_F(TessalyTest, ConstructionFallsBackToTheBuiltInProfile) {
+  AddProfile("[PDF - Best Quality]", "builtin");
+  Store().WriteString("General Settings", "LastProfile", "Vanished");
+  Reopen();
+  EXPECT_EQ(tessaly_->CurrentProfileName(), L"[PDF - Best Quality]");
+  EXPECT_EQ(Store().ReadString("General Settings", "LastProfile", ""), "[PDF - Best Quality]");
+  EXPECT_EQ(Author("Last Saved State"), "builtin");
+}
+
+TEST_F(TessalyTest, ConstructionFailsOnACorruptProfilesFile) {
+  tessaly_.reset();
+  fake_.files.Put(kProfilesPath, "not a zlib stream");
+  EXPECT_THROW(TqvTessaly{fake_.env}, Exception);
+}
+
+TEST_F(TessalyTest, DestructionWritesTheStores) {
+  AddProfile("Kept");
+  Reopen();
+  EXPECT_EQ(tessaly_->GetProfilesList(), (Names{L"[PDF - Best Quality]", L"Kept"}));
+}
+
+TEST_F(TessalyTest, UpdateFlushesAndRaisesTheHandOffFlag) {
+  fake_.registry.WriteString("Software\\Orvane\\Orvane Tessaly", "qvPD", "0");
+  AddProfile("Flushed");
+  tessaly_->Update();
+  EXPECT_EQ(fake_.registry.ReadString("Software\\Orvane\\Orvane Tessaly", "qvPD"), "1");
+  FakeEnv other;
+  other.files.Put(kProfilesPath, fake_.files.Get(kProfilesPath));
+  TqvTessaly reader(other.env);
+  EXPECT_EQ(reader.GetProfilesList().back(), L"Flushed");
+}
+
+TEST_F(TessalyTest, ProfileListLeavesOutTheWorkingCopyAndShowsEmptyNamesAsLineBreaks) {
+  AddProfile("");
+  AddProfile("B");
+  EXPECT_EQ(tessaly_->GetProfilesList(), (Names{L"[PDF - Best Quality]", L"\r\n", L"B"}));
+  Store().EraseSection("[PDF - Best Quality]");
+  Store().EraseSection("");
+  Store().EraseSection("B");
+  EXPECT_TRUE(tessaly_->GetProfilesList().empty());
+}
+
+TEST_F(TessalyTest, CreateNewProfileRefusals) {
+  AddProfile("Mine", "me");
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->CreateNewProfile(L"Mine"); }), 6300);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->CreateNewProfile(L"[PDF - Best Quality]"); }), 6200);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->CreateNewProfile(L"PDF - Best Quality"); }), 6200);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->CreateNewProfile(L"General Settings"); }), 6200);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->CreateNewProfile(L"Last Saved State"); }), 6200);
+  for (const wchar_t* bad : {L"a<b", L"[x", L"x]", L"a>", L"*", L"/", L"?", L"\\", L"|"}) {
+    EXPECT_EQ(HelpContextOf([&] { tessaly_->CreateNewProfile(bad); }), 6500) << bad;
+  }
+  // A refusal changes nothing.
+  EXPECT_EQ(tessaly_->GetProfilesList(), (Names{L"[PDF - Best Quality]", L"Mine"}));
+  EXPECT_EQ(tessaly_->CurrentProfile()->section(), "Last Saved State");
+}
+
+TEST_F(TessalyTest, CreateNewProfileNeverReachesASectionThroughLetterCase) {
+  AddProfile("[PDF - Best Quality]", "template");
+  AddProfile("Mine", "me");
+  Store().WriteString("Last Saved State", "Author", "edited");
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->CreateNewProfile(L"MINE"); }), 6300);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->CreateNewProfile(L"general settings"); }), 6200);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->CreateNewProfile(L"last saved state"); }), 6200);
+  EXPECT_EQ(Author("Mine"), "me");
+  EXPECT_EQ(Author("Last Saved State"), "edited");
+  EXPECT_FALSE(Store().ValueExists("General Settings", "Author"));
+}
+
+TEST_F(TessalyTest, NewProfileBecomesCurrentSettingsButNotCurrentName) {
+  AddProfile("[PDF - Best Quality]", "template");
+  TqvSettingsRef created = tessaly_->CreateNewProfile(L"X");
+  EXPECT_EQ(created->section(), "X");
+  EXPECT_EQ(Author("X"), "template");
+  EXPECT_EQ(tessaly_->CurrentProfile()->section(), "X");
+  EXPECT_EQ(tessaly_->CurrentProfileName(), L"[PDF - Best Quality]");
+  EXPECT_EQ(tessaly_->GetProfileCount(), 2);
+
+  tessaly_->SelectCurrentProfile(L"X");
+  EXPECT_EQ(tessaly_->CurrentProfile()->section(), "Last Saved State");
+  EXPECT_EQ(tessaly_->CurrentProfile()->Name(), L"X");
+  EXPECT_EQ(tessaly_->CurrentProfileName(), L"X");
+  EXPECT_EQ(Store().ReadString("General Settings", "LastProfile", ""), "X");
+  // The handle from before still reaches its own profile.
+  EXPECT_EQ(created->section(), "X");
+}
+
+TEST_F(TessalyTest, SelectCurrentProfile) {
+  AddProfile("Mine", "me");
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->SelectCurrentProfile(L"mine"); }), 6400);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->SelectCurrentProfile(L"Last Saved State"); }), 6400);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->SelectCurrentProfile(L"General Settings"); }), 6400);
+  EXPECT_EQ(tessaly_->CurrentProfileName(), L"[PDF - Best Quality]");
+  tessaly_->SelectCurrentProfile(L"Mine");
+  EXPECT_EQ(Author("Last Saved State"), "me");
+}
+
+TEST_F(TessalyTest, ApplyChangesWritesTheWorkingCopyBack) {
+  Store().WriteString("Last Saved State", "Author", "edited");
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->ApplyChangesToCurrentProfile(); }), 6200);
+  EXPECT_EQ(Author("[PDF - Best Quality]"), "");
+  EXPECT_EQ(Author("Last Saved State"), "edited");
+
+  AddProfile("Mine", "me");
+  tessaly_->SelectCurrentProfile(L"Mine");
+  Store().WriteString("Last Saved State", "Author", "changed");
+  EXPECT_TRUE(tessaly_->ApplyChangesToCurrentProfile());
+  EXPECT_EQ(Author("Mine"), "changed");
+}
+
+TEST_F(TessalyTest, ApplyChangesToADeletedProfileIsNotFound) {
+  AddProfile("Mine", "me");
+  tessaly_->SelectCurrentProfile(L"Mine");
+  tessaly_->DeleteProfile(L"Mine");
+  // The target is gone, so the copy makes it anew.
+  EXPECT_TRUE(tessaly_->ApplyChangesToCurrentProfile());
+  Store().EraseSection("Last Saved State");
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->ApplyChangesToCurrentProfile(); }), 6400);
+}
+
+TEST_F(TessalyTest, SaveCurrentProfileAsCopiesTheStoredProfile) {
+  AddProfile("Mine", "stored");
+  tessaly_->SelectCurrentProfile(L"Mine");
+  Store().WriteString("Last Saved State", "Author", "unsaved edit");
+  EXPECT_TRUE(tessaly_->SaveCurrentProfileAs(L"Copy"));
+  EXPECT_EQ(Author("Copy"), "stored");
+  EXPECT_EQ(tessaly_->CurrentProfileName(), L"Mine");
+
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->SaveCurrentProfileAs(L"[PDF - Best Quality]"); }), 6200);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->SaveCurrentProfileAs(L"a|b"); }), 6500);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->SaveCurrentProfileAs(L"General Settings"); }), 6200);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->SaveCurrentProfileAs(L"GENERAL settings"); }), 6200);
+  EXPECT_FALSE(Store().ValueExists("General Settings", "Author"));
+}
+
+TEST_F(TessalyTest, DeleteProfiles) {
+  AddProfile("A");
+  AddProfile("B");
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->DeleteProfile(L"a"); }), 6400);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->DeleteProfile(L"[PDF - Best Quality]"); }), 6200);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->DeleteProfile(L"Last Saved State"); }), 6400);
+  EXPECT_TRUE(tessaly_->DeleteProfile(L"A"));
+  EXPECT_EQ(tessaly_->GetProfilesList(), (Names{L"[PDF - Best Quality]", L"B"}));
+
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->DeleteProfileByIndex(2); }), 6400);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->DeleteProfileByIndex(-1); }), 6400);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->DeleteProfileByIndex(0); }), 6200);
+  EXPECT_TRUE(tessaly_->DeleteProfileByIndex(1));
+  EXPECT_EQ(tessaly_->GetProfileCount(), 1);
+}
+
+TEST_F(TessalyTest, OutputDocumentFormatMapsToThePrintersCodes) {
+  IniFile& store = Store();
+  auto stored = [&] { return store.ReadInteger("General Settings", "OutputDocumentFormat", -1); };
+  tessaly_->SetOutputDocumentFormat(TIFF);
+  EXPECT_EQ(stored(), 0);
+  EXPECT_EQ(tessaly_->OutputDocumentFormat(), PDF);
+  tessaly_->SetOutputDocumentFormat(WMF);
+  EXPECT_EQ(stored(), 10);
+  EXPECT_EQ(tessaly_->OutputDocumentFormat(), WMF);
+  tessaly_->SetOutputDocumentFormat(EMF);
+  EXPECT_EQ(stored(), 9);
+  EXPECT_EQ(tessaly_->OutputDocumentFormat(), EMF);
+  for (int32_t format : {PDF, HTML, XHTML, JPEG, BMP, GIF}) {
+    tessaly_->SetOutputDocumentFormat(format);
+    EXPECT_EQ(stored(), format);
+    EXPECT_EQ(tessaly_->OutputDocumentFormat(), format);
+  }
+  tessaly_->SetOutputDocumentFormat(42);
+  EXPECT_EQ(stored(), 0);
+  for (int32_t code : {3, 4, 5, 11, -1}) {
+    store.WriteInteger("General Settings", "OutputDocumentFormat", code);
+    EXPECT_EQ(tessaly_->OutputDocumentFormat(), PDF) << code;
+  }
+}
+
+TEST_F(TessalyTest, SourceApplicationFieldFollowsTheProperty) {
+  Store().WriteInteger("General Settings", "Source Application", MSWord);
+  Reopen();
+  EXPECT_EQ(tessaly_->source_application(), Other);
+  EXPECT_EQ(tessaly_->SourceApplication(), MSWord);
+  EXPECT_EQ(tessaly_->source_application(), MSWord);
+  tessaly_->SetSourceApplication(MSPowerPoint);
+  EXPECT_EQ(tessaly_->source_application(), MSPowerPoint);
+  EXPECT_EQ(Store().ReadInteger("General Settings", "Source Application", -1), MSPowerPoint);
+  tessaly_->SetSourceApplication(0x181);
+  EXPECT_EQ(Store().ReadInteger("General Settings", "Source Application", -1), 0x81);
+  EXPECT_EQ(tessaly_->SourceApplication(), 1);
+}
+
+TEST_F(TessalyTest, HandlesFailCleanlyOnceTheMainObjectIsGone) {
+  TqvSettingsRef handle = tessaly_->CurrentProfile();
+  EXPECT_TRUE(handle.connected());
+  tessaly_.reset();
+  EXPECT_FALSE(handle.connected());
+  try {
+    handle.get();
+    FAIL() << "no exception";
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), kSettingsDisconnectedMessage);
+  }
+}
+
+}  // namespace
+}  // namespace tessaly

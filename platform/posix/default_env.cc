@@ -1,4 +1,5 @@
 #include "platform/env.h"
+#include "platform/xml.h"
 #include "platform/posix/posix_services.h"
 
 namespace tessaly {
@@ -16,6 +17,7 @@ const Env& DefaultEnv() {
     e.messages = &messages;
     e.code_page = &code_page;
     e.sleeper = &sleeper;
+    e.xml = &PlatformXmlParser();
     return e;
   }();
   return env;

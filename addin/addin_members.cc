@@ -32,7 +32,7 @@ using Kind = AddinValueKind;
 #define TQ_FIELD_KEY(Property, base_key, Type, default_value, dispid, set_mask, get_mask) \
   {#Property, base_key, addin_type::Type::kKind, true},
 #define TQ_RECT_KEYS(Property, Prefix, left_key, top_key, right_key, bottom_key, dispid) \
-  {#Property, left_key, Kind::kInt, true}, {#Property, top_key, Kind::kInt, true},      \
+  {#Property, left_key, Kind::kInt, true}, {#Property, top_key, Kind::kInt, true},       \
       {#Property, right_key, Kind::kInt, true}, {#Property, bottom_key, Kind::kInt, true},
 #define TQ_SHARED_KEY(Property, key, Type, default_value, dispid) \
   {#Property, key, addin_type::Type::kKind, false},
@@ -41,8 +41,7 @@ using Kind = AddinValueKind;
 }  // namespace
 
 const std::vector<AddinMember>& OfficeAddinSettingsMembers() {
-  static const std::vector<AddinMember> members = {
-      TQ_OFFICE_ADDIN_PROPERTIES(TQ_FACADE_MEMBER)};
+  static const std::vector<AddinMember> members = {TQ_OFFICE_ADDIN_PROPERTIES(TQ_FACADE_MEMBER)};
   return members;
 }
 
@@ -54,8 +53,7 @@ const std::vector<AddinMember>& BookmarkMembers() {
 
 const std::vector<AddinMember>& HyperlinkMembers() {
   static const std::vector<AddinMember> members = {
-      TQ_LIST_HEAD_MEMBERS TQ_HYPERLINK_FIELDS(TQ_FIELD_MEMBER, TQ_RECT_MEMBERS,
-                                               TQ_SHARED_MEMBER)};
+      TQ_LIST_HEAD_MEMBERS TQ_HYPERLINK_FIELDS(TQ_FIELD_MEMBER, TQ_RECT_MEMBERS, TQ_SHARED_MEMBER)};
   return members;
 }
 
@@ -75,8 +73,8 @@ const std::vector<AddinSectionKeys>& PlugInKeyTables() {
   static const std::vector<AddinSectionKeys> tables = {
       {kWordSettingsSection, {TQ_WORD_SETTINGS_KEYS(TQ_SETTING_KEY)}},
       {kExcelSettingsSection,
-       {TQ_EXCEL_SETTINGS_KEYS(TQ_SETTING_KEY){"PrintOption", kExcelEntireWorkbookKey,
-                                               Kind::kBool, false},
+       {TQ_EXCEL_SETTINGS_KEYS(TQ_SETTING_KEY)  // and the pair behind PrintOption:
+        {"PrintOption", kExcelEntireWorkbookKey, Kind::kBool, false},
         {"PrintOption", kExcelActiveWorkSheetKey, Kind::kBool, false}}},
       {kPptSettingsSection, {TQ_PPT_SETTINGS_KEYS(TQ_SETTING_KEY)}},
       {kDocumentPropertiesSection, {TQ_DOCUMENT_PROPERTIES_KEYS(TQ_DOCUMENT_PROPERTY_KEY)}},

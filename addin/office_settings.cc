@@ -1,9 +1,10 @@
 #include "addin/office_settings.h"
 
 namespace tessaly {
+
 int32_t TqvExcelSettings::PrintOption() const {
   return ini().ReadBool(section_, kExcelEntireWorkbookKey, true) ? kPrintEntireWorkbook
-                                                            : kPrintActiveWorkSheet;
+                                                                 : kPrintActiveWorkSheet;
 }
 
 void TqvExcelSettings::SetPrintOption(int32_t value) {

@@ -4,6 +4,7 @@
 #include "platform/fake/fake_services.h"
 #include "platform/fake/memory_file_system.h"
 #include "platform/fake/memory_registry.h"
+#include "platform/xml.h"
 
 namespace tessaly {
 
@@ -23,6 +24,8 @@ struct FakeEnv {
     env.messages = &messages;
     env.code_page = &code_page;
     env.sleeper = &sleeper;
+    // The real parser: it touches no files, it only parses.
+    env.xml = &PlatformXmlParser();
   }
   FakeEnv(const FakeEnv&) = delete;
   FakeEnv& operator=(const FakeEnv&) = delete;

@@ -181,6 +181,12 @@ class LibXmlDocument : public XmlDocument {
     std::string out = kXmlDeclaration;
     xmlNodePtr root = xmlDocGetRootElement(doc_);
     if (root == nullptr) return out;
+    // Attribute values are written as UTF-8 only for a document that says
+    // it is in UTF-8; otherwise libxml2 escapes every non-ASCII character.
+    if (doc_->encoding == nullptr || xmlStrcmp(doc_->encoding, X("UTF-8")) != 0) {
+      if (doc_->encoding) xmlFree(const_cast<xmlChar*>(doc_->encoding));
+      doc_->encoding = xmlStrdup(X("UTF-8"));
+    }
     xmlBufferPtr buffer = xmlBufferCreate();
     xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, "UTF-8", XML_SAVE_NO_DECL);
     long written = save ? xmlSaveTree(save, root) : -1;

@@ -1,0 +1,137 @@
+// The platform's XML parser: libxml2 natively, MSXML 6 under Wine.
+#include <gtest/gtest.h>
+
+#include "common/exception.h"
+#include "platform/xml.h"
+
+namespace tessaly {
+namespace {
+
+std::string ParseError(const std::string& text) {
+  try {
+    PlatformXmlParser().Parse(text);
+  } catch (const Exception& e) {
+    return e.what();
+  }
+  return "(parsed)";
+}
+
+TEST(XmlTest, ReadsElementsAttributesAndText) {
+  auto doc = PlatformXmlParser().Parse(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<r>\n  <!-- note -->\n  <a k=\"v &amp; w\">x &lt; y</a>\n  <?pi x?><b/><c><![CDATA[<raw>]]></c>"
+      "<d>  </d><e>\xc3\xa9</e></r>");
+  auto root = doc->DocumentElement();
+  ASSERT_TRUE(root);
+  EXPECT_EQ(root->LocalName(), "r");
+  auto children = root->ChildElements();
+  ASSERT_EQ(children.size(), 5u);
+  EXPECT_EQ(root->FirstChildElement()->LocalName(), "a");
+  std::wstring value;
+  EXPECT_TRUE(children[0]->GetAttribute("k", &value));
+  EXPECT_EQ(value, L"v & w");
+  EXPECT_FALSE(children[0]->GetAttribute("K", &value));
+  EXPECT_EQ(children[0]->Text(), L"x < y");
+  EXPECT_EQ(children[1]->Text(), L"");
+  EXPECT_EQ(children[2]->Text(), L"<raw>");
+  EXPECT_EQ(children[3]->Text(), L"  ");
+  EXPECT_EQ(children[4]->Text(), L"\u00e9");
+}
+
+TEST(XmlTest, TextOfMixedContentFails) {
+  auto doc = PlatformXmlParser().Parse("<r><a>1<b/></a><c>1<!--x-->2</c><d><e>1</e></d></r>");
+  for (const auto& child : doc->DocumentElement()->ChildElements()) {
+    try {
+      child->Text();
+      ADD_FAILURE() << child->LocalName();
+    } catch (const Exception& e) {
+      EXPECT_STREQ(e.what(), kNotSingleTextNode);
+    }
+  }
+}
+
+TEST(XmlTest, NamespacePrefixesAreNotPartOfTheLocalName) {
+  auto doc = PlatformXmlParser().Parse("<p:r xmlns:p=\"urn:x\"><p:Profile/></p:r>");
+  EXPECT_EQ(doc->DocumentElement()->LocalName(), "r");
+  EXPECT_EQ(doc->DocumentElement()->FirstChildElement()->LocalName(), "Profile");
+}
+
+TEST(XmlTest, BuildsEditsAndSavesAsUtf8) {
+  auto doc = PlatformXmlParser().Parse("<?xml version=\"1.0\"?><Orvane> </Orvane>");
+  auto root = doc->DocumentElement();
+  auto list = doc->CreateElement("List");
+  root->AppendChild(*list);
+  for (const wchar_t* name : {L"one", L"two & <three>", L"\u00e9\"'"}) {
+    auto item = doc->CreateElement("Item");
+    item->SetAttribute("Name", name);
+    item->SetText(name);
+    list->AppendChild(*item);
+  }
+  // A created element that is never appended is simply dropped.
+  doc->CreateElement("Lost");
+  auto items = list->ChildElements();
+  ASSERT_EQ(items.size(), 3u);
+  list->RemoveChild(std::move(items[0]));
+  items = list->ChildElements();
+  items[0]->SetText(L"");
+  items[1]->SetText(L"tab\tand\x01" L"control");
+
+  std::string saved = doc->SaveUtf8();
+  EXPECT_EQ(saved.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>", 0), 0u)
+      << saved;
+  EXPECT_NE(saved.find("\xc3\xa9"), std::string::npos) << saved;
+
+  auto again = PlatformXmlParser().Parse(saved);
+  auto reread = again->DocumentElement()->FirstChildElement()->ChildElements();
+  ASSERT_EQ(reread.size(), 2u);
+  std::wstring name;
+  EXPECT_TRUE(reread[0]->GetAttribute("Name", &name));
+  EXPECT_EQ(name, L"two & <three>");
+  EXPECT_EQ(reread[0]->Text(), L"");
+  // Characters XML cannot hold are left out rather than making the file
+  // unreadable.
+  EXPECT_EQ(reread[1]->Text(), L"tab\tandcontrol");
+  EXPECT_TRUE(reread[1]->GetAttribute("Name", &name));
+  EXPECT_EQ(name, L"\u00e9\"'");
+}
+
+TEST(XmlTest, MalformedDocumentsFail) {
+  for (const char* text : {"", "<r>", "<r></s>", "plain", "<r a='1' a='2'/>", "<r/><s/>",
+                           "<r>\xff</r>"}) {
+    EXPECT_NE(ParseError(text), "(parsed)") << text;
+  }
+}
+
+// Files that try to make the parser read other files, the network or
+// expand entities without end: all refused before anything is resolved.
+TEST(XmlTest, DocumentTypeDeclarationsAreRefused) {
+  const char* hostile[] = {
+      "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><r>&x;</r>",
+      "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;"
+      "&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]><r>&c;&c;&c;</r>",
+      "<!DOCTYPE r SYSTEM \"http://127.0.0.1:9/r.dtd\"><r/>",
+      "<!DOCTYPE r [<!ENTITY % p SYSTEM \"http://127.0.0.1:9/p\"> %p;]><r/>",
+      "<!DOCTYPE r><r/>",
+  };
+  for (const char* text : hostile) EXPECT_EQ(ParseError(text), kDocumentTypeRefused) << text;
+
+  // The same in UTF-16, where the declaration is not plain ASCII.
+  std::string utf16 = "\xff\xfe";
+  for (char c : std::string("<!DOCTYPE r SYSTEM \"http://127.0.0.1:9/r.dtd\"><r/>")) {
+    utf16 += c;
+    utf16 += '\0';
+  }
+  EXPECT_EQ(ParseError(utf16), kDocumentTypeRefused);
+}
+
+TEST(XmlTest, EntityReferencesWithoutDeclarationFail) {
+  EXPECT_NE(ParseError("<r>&undefined;</r>"), "(parsed)");
+}
+
+TEST(XmlTest, OtherEncodingsAreHonoured) {
+  auto doc = PlatformXmlParser().Parse("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>\xe9</r>");
+  EXPECT_EQ(doc->DocumentElement()->Text(), L"\u00e9");
+}
+
+}  // namespace
+}  // namespace tessaly

@@ -17,6 +17,7 @@ namespace {
 const char kInstallPathValue[] = "Installation Path";
 const char kProfilesFile[] = "\\Profiles\\Profiles.qvf";
 const char kPlugInFile[] = "\\Profiles\\PlugIn.qvf";
+const char kWatermarkFile[] = "\\Profiles\\WatermarkProfiles.xml";
 
 const char kLastProfileKey[] = "LastProfile";
 const char kDefaultOutputDirectoryKey[] = "DefaultOutputDirectory";
@@ -83,8 +84,13 @@ bool ReadFlagPS(const Env& env) {
 TqvProfileManager::TqvProfileManager(const Env& env)
     : env_(env),
       install_path_(ReadInstallPath(env)),
+      watermarks_(env),
       profiles_(env, install_path_ + kProfilesFile, {"1002", "1001", &CreateDefaultProfilesFile}),
       plugin_(env, install_path_ + kPlugInFile, {"1003", "1004", &CreateDefaultPlugInFilePending}) {
+  // The watermark store comes first; a watermark file that cannot be read
+  // or created fails the construction.
+  watermarks_.Open(install_path_ + kWatermarkFile);
+  RefreshWatermarkNames();
   if (profiles_.Load() != nullptr) {
     RefreshProfileList();
     last_profile_ = ProfilesIni().ReadString(kGeneralSettingsSection, kLastProfileKey,
@@ -264,6 +270,51 @@ bool TqvProfileManager::UseCustomDocumentName() {
 }
 void TqvProfileManager::SetUseCustomDocumentName(bool value) {
   ProfilesIni().WriteBool(kGeneralSettingsSection, kUseCustomDocumentNameKey, value);
+}
+
+// Watermark profiles.
+
+bool TqvProfileManager::WatermarkProfileExists(const std::wstring& name) {
+  RefreshWatermarkNames();
+  return std::find(watermark_names_.begin(), watermark_names_.end(), ToAnsi(name)) !=
+         watermark_names_.end();
+}
+
+const std::vector<std::string>& TqvProfileManager::GetWatermarkProfilesList() {
+  RefreshWatermarkNames();
+  return watermark_names_;
+}
+
+std::unique_ptr<TqvWatermarkProfile> TqvProfileManager::GetWatermarkProfile(
+    const std::wstring& name) {
+  if (!WatermarkProfileExists(name)) throw EProfileNotFound(kProfileNotFoundMessage);
+  auto profile = std::make_unique<TqvWatermarkProfile>();
+  profile->Open(ToAnsi(name), &watermarks_);
+  return profile;
+}
+
+std::unique_ptr<TqvWatermarkProfile> TqvProfileManager::CreateWatermarkProfile(
+    const std::wstring& name, bool overwrite) {
+  if (WatermarkProfileExists(name)) watermarks_.ResetProfile(ToAnsi(name), overwrite);
+  auto profile = std::make_unique<TqvWatermarkProfile>();
+  profile->Open(ToAnsi(name), &watermarks_);
+  return profile;
+}
+
+bool TqvProfileManager::DeleteWatermarkProfile(const std::wstring& name) {
+  if (!WatermarkProfileExists(name)) throw EProfileNotFound(kProfileNotFoundMessage);
+  bool removed = watermarks_.RemoveProfile(ToAnsi(name));
+  RefreshWatermarkNames();
+  return removed;
+}
+
+bool TqvProfileManager::DeleteWatermarkProfileByIndex(int index) {
+  if (index < 0 || static_cast<size_t>(index) >= watermark_names_.size() ||
+      !watermarks_.RemoveProfile(watermark_names_[static_cast<size_t>(index)])) {
+    throw EProfileNotFound(kProfileNotFoundMessage);
+  }
+  RefreshWatermarkNames();
+  return true;
 }
 
 }  // namespace tessaly

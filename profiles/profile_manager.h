@@ -8,6 +8,8 @@
 #include "platform/env.h"
 #include "profiles/profile_errors.h"
 #include "profiles/profile_settings.h"
+#include "watermarks/watermark_manager.h"
+#include "watermarks/watermark_profile.h"
 
 namespace tessaly {
 
@@ -79,6 +81,21 @@ class TqvProfileManager {
   static std::wstring Edition() { return L"Professional"; }
   static std::wstring Version() { return L"1.0b"; }
 
+  // Watermark profiles. Names are ANSI inside, wide strings outside; the
+  // names are cached as last refreshed from the watermark store. A name that
+  // is not there fails with EProfileNotFound.
+  bool WatermarkProfileExists(const std::wstring& name);
+  const std::vector<std::string>& GetWatermarkProfilesList();
+  std::unique_ptr<TqvWatermarkProfile> GetWatermarkProfile(const std::wstring& name);
+  // Opens the profile, a new name included (it is written with its first
+  // item); an existing one is emptied first when `overwrite` is set.
+  std::unique_ptr<TqvWatermarkProfile> CreateWatermarkProfile(const std::wstring& name,
+                                                              bool overwrite);
+  bool DeleteWatermarkProfile(const std::wstring& name);
+  // The name at that index of the cached names, as last refreshed.
+  bool DeleteWatermarkProfileByIndex(int index);
+  TqvWatermarkManager& watermarks() { return watermarks_; }
+
   // The open Profiles store; throws when it could not be opened.
   IniFile& ProfilesIni() { return profiles_.ini(); }
   std::string ToAnsi(const std::wstring& s) const { return env_.code_page->ToAnsi(s); }
@@ -87,12 +104,15 @@ class TqvProfileManager {
  private:
   bool InProfileList(const std::string& name) const;
   void WriteFlag(const char* name, bool value);
-  TqvWatermarkManager* watermark_store() { return nullptr; }
+  TqvWatermarkManager* watermark_store() { return &watermarks_; }
+  void RefreshWatermarkNames() { watermark_names_ = watermarks_.ProfileNames(); }
 
   const Env& env_;
   std::string install_path_;
   // Construction order: watermark store, Profiles file, PlugIn file, then
   // the add-in objects over the PlugIn file.
+  TqvWatermarkManager watermarks_;
+  std::vector<std::string> watermark_names_;
   TqvStoreFile profiles_;
   std::vector<std::string> profile_list_;
   std::string last_profile_;

@@ -57,6 +57,10 @@ TEST_F(StoreFilesTest, InstallationPathOfAnotherTypeFailsTheConstruction) {
 
 TEST_F(StoreFilesTest, MissingFolderShowsErrorWritingFileAndOpensEmpty) {
   fake_.files.AddFolder("C:\\elsewhere");
+  // A watermark file that cannot be created fails the construction; one
+  // that is there is only read.
+  fake_.files.Put("C:\\Program Files\\Orvane\\Tessaly\\Profiles\\WatermarkProfiles.xml",
+                  "<Orvane><WatermarkProfiles/></Orvane>");
   TqvProfileManager manager(fake_.env);
   ASSERT_EQ(fake_.messages.shown.size(), 2u);
   EXPECT_EQ(fake_.messages.shown[0].text, "Error Writing File");

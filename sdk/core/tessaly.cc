@@ -48,9 +48,10 @@ struct FormatCode {
   int32_t format;
   int32_t code;
 };
+using namespace doc_format;  // NOLINT: the table reads best unqualified
 constexpr FormatCode kFormatCodes[] = {
-    {PDF, 0}, {HTML, 1}, {XHTML, 2}, {TIFF, 0}, {PNG, 0},  {SVG, 0},
-    {JPEG, 6}, {BMP, 7}, {GIF, 8},  {WMF, 10}, {EMF, 9},
+    {kPDF, 0},  {kHTML, 1}, {kXHTML, 2}, {kTIFF, 0}, {kPNG, 0},  {kSVG, 0},
+    {kJPEG, 6}, {kBMP, 7},  {kGIF, 8},   {kWMF, 10}, {kEMF, 9},
 };
 
 }  // namespace
@@ -70,7 +71,7 @@ TqvTessaly::TqvTessaly(const Env& env)
   }
   current_settings_ = manager_->OpenProfile(kWorkingCopy, current_name_);
   printer_name_ = manager_->PrinterName();
-  source_application_ = Other;
+  source_application_ = source_app::kOther;
 }
 
 TqvTessaly::~TqvTessaly() {
@@ -220,7 +221,7 @@ int32_t TqvTessaly::OutputDocumentFormat() {
   for (const FormatCode& row : kFormatCodes) {
     if (row.code == code) return row.format;
   }
-  return PDF;
+  return doc_format::kPDF;
 }
 
 void TqvTessaly::SetOutputDocumentFormat(int32_t value) {

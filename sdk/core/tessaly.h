@@ -12,12 +12,17 @@
 
 namespace tessaly {
 
-// TxqvSourceApplication and TxqvDocumentFormat of the type library.
-enum TxqvSourceApplication : int32_t { MSWord = 0, MSExcel = 1, MSPowerPoint = 2, Other = 3 };
-enum TxqvDocumentFormat : int32_t {
-  PDF = 0, HTML = 1, XHTML = 2, TIFF = 3, PNG = 4, SVG = 5,
-  JPEG = 6, BMP = 7, GIF = 8, WMF = 9, EMF = 10,
+// Values of TxqvSourceApplication and TxqvDocumentFormat of the type
+// library (whose own declarations are for the Windows lane only).
+namespace source_app {
+enum : int32_t { kMSWord = 0, kMSExcel = 1, kMSPowerPoint = 2, kOther = 3 };
+}
+namespace doc_format {
+enum : int32_t {
+  kPDF = 0, kHTML = 1, kXHTML = 2, kTIFF = 3, kPNG = 4, kSVG = 5,
+  kJPEG = 6, kBMP = 7, kGIF = 8, kWMF = 9, kEMF = 10,
 };
+}
 
 // The main SDK object without its COM clothing: the caller's view of the
 // profiles, the current profile and its working copy, and the global
@@ -84,7 +89,7 @@ class TqvTessaly {
   std::wstring printer_name_;
   std::optional<std::vector<std::wstring>> profile_list_;
   std::wstring current_name_;
-  int32_t source_application_ = Other;
+  int32_t source_application_ = source_app::kOther;
 };
 
 }  // namespace tessaly

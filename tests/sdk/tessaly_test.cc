@@ -219,18 +219,19 @@ TEST_F(TessalyTest, DeleteProfiles) {
 }
 
 TEST_F(TessalyTest, OutputDocumentFormatMapsToThePrintersCodes) {
+  using namespace doc_format;  // NOLINT
   IniFile& store = Store();
   auto stored = [&] { return store.ReadInteger("General Settings", "OutputDocumentFormat", -1); };
-  tessaly_->SetOutputDocumentFormat(TIFF);
+  tessaly_->SetOutputDocumentFormat(kTIFF);
   EXPECT_EQ(stored(), 0);
-  EXPECT_EQ(tessaly_->OutputDocumentFormat(), PDF);
-  tessaly_->SetOutputDocumentFormat(WMF);
+  EXPECT_EQ(tessaly_->OutputDocumentFormat(), kPDF);
+  tessaly_->SetOutputDocumentFormat(kWMF);
   EXPECT_EQ(stored(), 10);
-  EXPECT_EQ(tessaly_->OutputDocumentFormat(), WMF);
-  tessaly_->SetOutputDocumentFormat(EMF);
+  EXPECT_EQ(tessaly_->OutputDocumentFormat(), kWMF);
+  tessaly_->SetOutputDocumentFormat(kEMF);
   EXPECT_EQ(stored(), 9);
-  EXPECT_EQ(tessaly_->OutputDocumentFormat(), EMF);
-  for (int32_t format : {PDF, HTML, XHTML, JPEG, BMP, GIF}) {
+  EXPECT_EQ(tessaly_->OutputDocumentFormat(), kEMF);
+  for (int32_t format : {kPDF, kHTML, kXHTML, kJPEG, kBMP, kGIF}) {
     tessaly_->SetOutputDocumentFormat(format);
     EXPECT_EQ(stored(), format);
     EXPECT_EQ(tessaly_->OutputDocumentFormat(), format);
@@ -239,19 +240,20 @@ TEST_F(TessalyTest, OutputDocumentFormatMapsToThePrintersCodes) {
   EXPECT_EQ(stored(), 0);
   for (int32_t code : {3, 4, 5, 11, -1}) {
     store.WriteInteger("General Settings", "OutputDocumentFormat", code);
-    EXPECT_EQ(tessaly_->OutputDocumentFormat(), PDF) << code;
+    EXPECT_EQ(tessaly_->OutputDocumentFormat(), kPDF) << code;
   }
 }
 
 TEST_F(TessalyTest, SourceApplicationFieldFollowsTheProperty) {
-  Store().WriteInteger("General Settings", "Source Application", MSWord);
+  using namespace source_app;  // NOLINT
+  Store().WriteInteger("General Settings", "Source Application", kMSWord);
   Reopen();
-  EXPECT_EQ(tessaly_->source_application(), Other);
-  EXPECT_EQ(tessaly_->SourceApplication(), MSWord);
-  EXPECT_EQ(tessaly_->source_application(), MSWord);
-  tessaly_->SetSourceApplication(MSPowerPoint);
-  EXPECT_EQ(tessaly_->source_application(), MSPowerPoint);
-  EXPECT_EQ(Store().ReadInteger("General Settings", "Source Application", -1), MSPowerPoint);
+  EXPECT_EQ(tessaly_->source_application(), kOther);
+  EXPECT_EQ(tessaly_->SourceApplication(), kMSWord);
+  EXPECT_EQ(tessaly_->source_application(), kMSWord);
+  tessaly_->SetSourceApplication(kMSPowerPoint);
+  EXPECT_EQ(tessaly_->source_application(), kMSPowerPoint);
+  EXPECT_EQ(Store().ReadInteger("General Settings", "Source Application", -1), kMSPowerPoint);
   tessaly_->SetSourceApplication(0x181);
   EXPECT_EQ(Store().ReadInteger("General Settings", "Source Application", -1), 0x81);
   EXPECT_EQ(tessaly_->SourceApplication(), 1);

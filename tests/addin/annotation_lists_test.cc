@@ -1,6 +1,5 @@
 #include <limits>
 
-#include "addin/internal_address.h"
 #include "addin/list_protocols.h"
 #include "common/exception.h"
 #include "tests/addin/plugin_fixture.h"
@@ -182,14 +181,6 @@ TEST_F(AnnotationListsTest, ClosedStoreFailsEverythingButTheCursor) {
   } catch (const Exception& e) {
     EXPECT_NE(std::string(e.what()).find(kPlugInPath), std::string::npos) << e.what();
   }
-}
-
-TEST(InternalAddressTest, StartsOnPageOneWithNoNameAndAnEmptyRectangle) {
-  TqvInternalAddress address;
-  EXPECT_EQ(address.Page(), 1);
-  EXPECT_EQ(address.Name(), "");
-  EXPECT_EQ(address.Rect(), TqvRect{});
-  EXPECT_EQ(address.Level(), 0);
 }
 
 }  // namespace

@@ -287,7 +287,18 @@ class MsXmlDocument : public XmlDocument {
     std::string out = kXmlDeclaration;
     auto root = DocumentElement();
     if (root) {
-      out += ToUtf8(static_cast<MsXmlElement&>(*root).OuterXml());
+      // A carriage return can only stand in text or in an attribute value
+      // here, and MSXML writes it as it is: a reader would turn CR LF into
+      // LF. As a character reference it survives.
+      std::wstring xml;
+      for (wchar_t c : static_cast<MsXmlElement&>(*root).OuterXml()) {
+        if (c == L'\r') {
+          xml += L"&#13;";
+        } else {
+          xml += c;
+        }
+      }
+      out += ToUtf8(xml);
       out += "\r\n";
     }
     return out;

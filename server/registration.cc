@@ -1,0 +1,117 @@
+#include "server/registration.h"
+
+#include "common/exception.h"
+#include "server/com_error.h"
+
+namespace tessaly {
+namespace {
+
+const char kRegistryError[] = "Error creating system registry entry";
+
+std::wstring ClsidKey(const ClassInfo& info) { return L"CLSID\\" + GuidText(info.clsid); }
+
+std::wstring LongPath(const std::wstring& path) {
+  DWORD n = GetLongPathNameW(path.c_str(), nullptr, 0);
+  if (n == 0) return path;
+  std::wstring out(n, L'\0');
+  n = GetLongPathNameW(path.c_str(), &out[0], n);
+  if (n == 0 || n >= out.size()) return path;
+  out.resize(n);
+  return out;
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+}  // namespace
+
+std::wstring GuidText(const GUID& guid) {
+  wchar_t text[40] = {0};
+  StringFromGUID2(guid, text, 40);
+  return text;
+}
+
+std::vector<RegistryValue> ClassRegistryValues(const ClassInfo& info,
+                                               const std::wstring& inproc_path) {
+  const std::wstring clsid = ClsidKey(info);
+  return {
+      {clsid, L"", info.description},
+      {clsid + L"\\InprocServer32", L"", inproc_path},
+      {clsid + L"\\InprocServer32", L"ThreadingModel", info.threading_model},
+      {info.prog_id, L"", info.description},
+      {info.prog_id + L"\\Clsid", L"", GuidText(info.clsid)},
+      {clsid + L"\\ProgID", L"", info.prog_id},
+      {clsid + L"\\Version", L"",
+       std::to_wstring(info.major_version) + L"." + std::to_wstring(info.minor_version)},
+      {clsid + L"\\TypeLib", L"", GuidText(info.libid)},
+  };
+}
+
+std::vector<std::wstring> ClassRegistryKeys(const ClassInfo& info) {
+  const std::wstring clsid = ClsidKey(info);
+  return {
+      clsid + L"\\TypeLib",     clsid + L"\\Version", clsid + L"\\ProgID",
+      info.prog_id + L"\\Clsid", info.prog_id,        clsid + L"\\InprocServer32",
+      clsid,
+  };
+}
+
+std::wstring InprocServerPath(const std::wstring& full_path) {
+  if (full_path.find(L' ') == std::wstring::npos) return full_path;
+  DWORD n = GetShortPathNameW(full_path.c_str(), nullptr, 0);
+  if (n == 0) return full_path;
+  std::wstring out(n, L'\0');
+  n = GetShortPathNameW(full_path.c_str(), &out[0], n);
+  if (n == 0 || n >= out.size()) return full_path;
+  out.resize(n);
+  return out;
+}
+
+void RegisterServer(const ClassInfo& info, ITypeLib* library, const std::wstring& module_path,
+                    ServerRegistry& registry) {
+  std::wstring long_path = LongPath(module_path);
+  registry.RegisterTypeLibrary(library, long_path, FolderOf(long_path));
+  for (const RegistryValue& value : ClassRegistryValues(info, InprocServerPath(long_path))) {
+    registry.SetValue(value);
+  }
+}
+
+void UnregisterServer(const ClassInfo& info, ServerRegistry& registry) {
+  registry.UnregisterTypeLibrary(info);
+  for (const std::wstring& key : ClassRegistryKeys(info)) registry.DeleteKey(key);
+}
+
+void Win32ServerRegistry::RegisterTypeLibrary(ITypeLib* library, const std::wstring& path,
+                                              const std::wstring& help_directory) {
+  std::wstring path_copy = path, help_copy = help_directory;
+  CheckHr(::RegisterTypeLib(library, &path_copy[0], &help_copy[0]),
+          "Registering the type library");
+}
+
+void Win32ServerRegistry::SetValue(const RegistryValue& value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CLASSES_ROOT, value.key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_READ | KEY_CREATE_SUB_KEY | KEY_SET_VALUE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS) {
+    throw Exception(kRegistryError);
+  }
+  LONG result = RegSetValueExW(
+      key, value.name.empty() ? nullptr : value.name.c_str(), 0, REG_SZ,
+      reinterpret_cast<const BYTE*>(value.value.c_str()),
+      static_cast<DWORD>((value.value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS) throw Exception(kRegistryError);
+}
+
+void Win32ServerRegistry::UnregisterTypeLibrary(const ClassInfo& info) {
+  ::UnRegisterTypeLib(info.libid, info.major_version, info.minor_version, info.lcid,
+                      info.syskind);
+}
+
+void Win32ServerRegistry::DeleteKey(const std::wstring& key) {
+  RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+}
+
+}  // namespace tessaly

@@ -22,8 +22,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 if [ -x build/native/bench/tq_bench ]; then
   echo "== benchmarks"
-  build/native/bench/tq_bench --benchmark_min_time=0.05 --benchmark_repetitions=5 \
-    --benchmark_display_aggregates_only=true
+  build/native/bench/tq_bench --benchmark_min_time=0.05 --benchmark_repetitions=5
 fi
 
 if [ -f fuzz/run.sh ]; then

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+
+#include "common/sdk_error.h"
+#include "platform/code_page.h"
+#include "profiles/profile_errors.h"
+#include "profiles/profile_keys.h"
+#include "sdk/core/settings_ref.h"
+#include "sdk/settings_conversions.h"
+#include "server/TessalySDK.h"
+#include "server/automation_object.h"
+
+namespace tessaly {
+
+// IqvProfileSettingsX over one profile's settings accessor: every property
+// is one key of the profile's section, read or written at once. Generated
+// from the key table; the object only converts between automation types and
+// the accessor's.
+class TqvProfileSettingsX : public AutomationObject<IqvProfileSettingsX> {
+ public:
+  TqvProfileSettingsX(TqvSettingsRef settings, const CodePage* code_page);
+
+  STDMETHODIMP get_Name(BSTR* Value) override {
+    return Get(Value, [&] { return name_; });
+  }
+
+#define TQ_PROFILE_KEY(property, dispid, kind, type, key, default_value)                      \
+  STDMETHODIMP get_##property(                                                                \
+      settings_x::Parameter<decltype(&IqvProfileSettingsX::get_##property)> Value) override { \
+    return Get(Value, [&] {                                                                   \
+      return settings_x::ToCom<ProfileKind::k##kind>(settings_->property(), *code_page_);     \
+    });                                                                                       \
+  }                                                                                           \
+  STDMETHODIMP put_##property(                                                                \
+      settings_x::Parameter<decltype(&IqvProfileSettingsX::put_##property)> Value) override { \
+    return Put([&] {                                                                          \
+      settings_->Set##property(settings_x::FromCom<ProfileKind::k##kind>(                     \
+          Value, [&] { return settings_->property(); }, *code_page_));                        \
+    });                                                                                       \
+  }
+#include "profiles/profile_keys.def"
+
+ private:
+  // A setter under the error conversion; the watermark store's not-found
+  // failure becomes the SDK's own code.
+  template <class Body>
+  HRESULT Put(Body&& body) noexcept {
+    return Run([&] {
+      try {
+        body();
+      } catch (const EProfileNotFound&) {
+        throw SdkError(kHelpProfileNotFound, kProfileNotFoundMessage);
+      }
+    });
+  }
+
+  TqvSettingsRef settings_;
+  const CodePage* code_page_;
+  std::wstring name_;         // the accessor's profile name, taken at creation
+  std::string section_name_;  // the accessor's section, taken at creation
+};
+
+}  // namespace tessaly

@@ -1,0 +1,193 @@
+#include "sdk/tessaly_x.h"
+
+#include "platform/env.h"
+#include "sdk/variant_lists.h"
+#include "server/com_text.h"
+#include "server/tessaly_object.h"
+
+namespace tessaly {
+
+namespace {
+
+bool FromVariantBool(VARIANT_BOOL value) { return value != VARIANT_FALSE; }
+
+// A member that is not built yet: its [out] interface and VARIANT values
+// are cleared as every failing member's are.
+HRESULT NotBuilt() { return E_NOTIMPL; }
+template <class Out>
+HRESULT NotBuilt(Out* out) {
+  if (out) ClearOut(out);
+  return E_NOTIMPL;
+}
+
+}  // namespace
+
+TqvTessalyX::TqvTessalyX(const Env& env, IUnknown* outer)
+    : AutomationObject(CLSID_qvTessaly, kTessalyProgId, outer),
+      env_(env),
+      core_(std::make_unique<TqvTessaly>(env)) {}
+
+ComPtr<TqvProfileSettingsX> TqvTessalyX::Wrap(TqvSettingsRef settings) {
+  return MakeAutomationObject<TqvProfileSettingsX>(std::move(settings), env_.code_page);
+}
+
+// Profiles.
+STDMETHODIMP TqvTessalyX::DeleteProfile(BSTR ProfileName, VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return core_->DeleteProfile(FromBstr(ProfileName)); });
+}
+STDMETHODIMP TqvTessalyX::CreateNewProfile(BSTR ProfileName, IqvProfileSettingsX** Value) {
+  return Get(Value, [&] { return Wrap(core_->CreateNewProfile(FromBstr(ProfileName))); });
+}
+STDMETHODIMP TqvTessalyX::GetProfilesList(VARIANT* Value) {
+  return Get(Value, [&] {
+    VARIANT list;
+    VariantFromLines(core_->GetProfilesList(), &list);
+    return list;
+  });
+}
+STDMETHODIMP TqvTessalyX::get_CurrentProfileName(BSTR* Value) {
+  return Get(Value, [&] { return core_->CurrentProfileName(); });
+}
+STDMETHODIMP TqvTessalyX::DeleteProfileByIndex(LONG Index, VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return core_->DeleteProfileByIndex(Index); });
+}
+STDMETHODIMP TqvTessalyX::GetProfileCount(LONG* Value) {
+  return Get(Value, [&] { return core_->GetProfileCount(); });
+}
+STDMETHODIMP TqvTessalyX::ApplyChangesToCurrentProfile(VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return core_->ApplyChangesToCurrentProfile(); });
+}
+STDMETHODIMP TqvTessalyX::SelectCurrentProfile(BSTR ProfileName) {
+  return Run([&] { core_->SelectCurrentProfile(FromBstr(ProfileName)); });
+}
+STDMETHODIMP TqvTessalyX::SaveCurrentProfileAs(BSTR NewProfileName, VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return core_->SaveCurrentProfileAs(FromBstr(NewProfileName)); });
+}
+STDMETHODIMP TqvTessalyX::get_CurrentProfile(IqvProfileSettingsX** Value) {
+  return Get(Value, [&] { return Wrap(core_->CurrentProfile()); });
+}
+STDMETHODIMP TqvTessalyX::Update() {
+  return Run([&] { core_->Update(); });
+}
+
+// Product strings and global settings.
+STDMETHODIMP TqvTessalyX::get_PrinterName(BSTR* Value) {
+  return Get(Value, [&] { return core_->PrinterName(); });
+}
+STDMETHODIMP TqvTessalyX::get_Edition(BSTR* Value) {
+  return Get(Value, [&] { return manager().Edition(); });
+}
+STDMETHODIMP TqvTessalyX::get_Version(BSTR* Value) {
+  return Get(Value, [&] { return manager().Version(); });
+}
+STDMETHODIMP TqvTessalyX::get_DefaultOutputDirectory(BSTR* Value) {
+  return Get(Value, [&] { return manager().DefaultOutputDirectory(); });
+}
+STDMETHODIMP TqvTessalyX::put_DefaultOutputDirectory(BSTR Value) {
+  return Run([&] { manager().SetDefaultOutputDirectory(FromBstr(Value)); });
+}
+STDMETHODIMP TqvTessalyX::get_ViewGeneratedDocuments(VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return manager().ViewGeneratedDocuments(); });
+}
+STDMETHODIMP TqvTessalyX::put_ViewGeneratedDocuments(VARIANT_BOOL Value) {
+  return Run([&] { manager().SetViewGeneratedDocuments(FromVariantBool(Value)); });
+}
+STDMETHODIMP TqvTessalyX::get_ShowPreview(VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return manager().ShowPreview(); });
+}
+STDMETHODIMP TqvTessalyX::put_ShowPreview(VARIANT_BOOL Value) {
+  return Run([&] { manager().SetShowPreview(FromVariantBool(Value)); });
+}
+STDMETHODIMP TqvTessalyX::get_ShowSaveDialog(VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return manager().ShowSaveDialog(); });
+}
+STDMETHODIMP TqvTessalyX::put_ShowSaveDialog(VARIANT_BOOL Value) {
+  return Run([&] { manager().SetShowSaveDialog(FromVariantBool(Value)); });
+}
+STDMETHODIMP TqvTessalyX::get_OutputDocumentName(BSTR* Value) {
+  return Get(Value, [&] { return manager().OutputDocumentName(); });
+}
+STDMETHODIMP TqvTessalyX::put_OutputDocumentName(BSTR Value) {
+  return Run([&] { manager().SetOutputDocumentName(FromBstr(Value)); });
+}
+STDMETHODIMP TqvTessalyX::get_UseCustomDocumentName(VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return manager().UseCustomDocumentName(); });
+}
+STDMETHODIMP TqvTessalyX::put_UseCustomDocumentName(VARIANT_BOOL Value) {
+  return Run([&] { manager().SetUseCustomDocumentName(FromVariantBool(Value)); });
+}
+STDMETHODIMP TqvTessalyX::get_ShowSettingsDialog(VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return manager().ShowSettingsDialog(); });
+}
+STDMETHODIMP TqvTessalyX::put_ShowSettingsDialog(VARIANT_BOOL Value) {
+  return Run([&] { manager().SetShowSettingsDialog(FromVariantBool(Value)); });
+}
+STDMETHODIMP TqvTessalyX::get_SourceApplication(TxqvSourceApplication* Value) {
+  return Get(Value, [&] { return core_->SourceApplication(); });
+}
+STDMETHODIMP TqvTessalyX::put_SourceApplication(TxqvSourceApplication Value) {
+  return Run([&] { core_->SetSourceApplication(Value); });
+}
+STDMETHODIMP TqvTessalyX::get_OutputDocumentFormat(TxqvDocumentFormat* Value) {
+  return Get(Value, [&] { return core_->OutputDocumentFormat(); });
+}
+STDMETHODIMP TqvTessalyX::put_OutputDocumentFormat(TxqvDocumentFormat Value) {
+  return Run([&] { core_->SetOutputDocumentFormat(Value); });
+}
+
+// Not built yet.
+STDMETHODIMP TqvTessalyX::GetWatermarkProfilesList(VARIANT* Value) { return NotBuilt(Value); }
+STDMETHODIMP TqvTessalyX::GetWatermarkProfile(BSTR, IqvWatermarkProfileX** Value) {
+  return NotBuilt(Value);
+}
+STDMETHODIMP TqvTessalyX::CreateWatermarkProfile(BSTR, VARIANT_BOOL,
+                                                 IqvWatermarkProfileX** Value) {
+  return NotBuilt(Value);
+}
+STDMETHODIMP TqvTessalyX::CreateTextWatermarkItem(BSTR, IqvTextWatermarkX** Value) {
+  return NotBuilt(Value);
+}
+STDMETHODIMP TqvTessalyX::CreateImageWatermarkItem(BSTR, IqvImageWatermarkX** Value) {
+  return NotBuilt(Value);
+}
+STDMETHODIMP TqvTessalyX::get_OfficeAddinSettings(IqvOfficeAddinSettingsX** Value) {
+  return NotBuilt(Value);
+}
+STDMETHODIMP TqvTessalyX::put_OfficeAddinSettings(IqvOfficeAddinSettingsX*) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::AddPDFBookmark(BSTR, LONG, LONG, LONG, LONG*) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::AddPDFLinkToURI(BSTR, LONG, LONG, LONG, LONG, LONG, OLE_COLOR,
+                                          TxqvLinkBorderWidth, TxqvLinkHighlightMode, LONG*) {
+  return NotBuilt();
+}
+STDMETHODIMP TqvTessalyX::AddPDFNote(BSTR, VARIANT_BOOL, LONG, LONG, LONG, LONG, LONG, OLE_COLOR,
+                                     LONG*) {
+  return NotBuilt();
+}
+STDMETHODIMP TqvTessalyX::AddPDFLinkToFile(BSTR, LONG, LONG, LONG, LONG, LONG, OLE_COLOR,
+                                           TxqvLinkBorderWidth, TxqvLinkHighlightMode, LONG*) {
+  return NotBuilt();
+}
+STDMETHODIMP TqvTessalyX::AddPDFLinkWithinDocument(LONG, LONG, LONG, LONG, LONG, LONG, LONG,
+                                                   OLE_COLOR, TxqvLinkBorderWidth,
+                                                   TxqvLinkHighlightMode, LONG*) {
+  return NotBuilt();
+}
+STDMETHODIMP TqvTessalyX::DeleteWatermarkProfile(BSTR, VARIANT_BOOL*) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::DeleteWatermarkProfileByIndex(LONG, VARIANT_BOOL*) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::SetAsDefaultPrinter(VARIANT_BOOL*) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::RestoreDefaultPrinter(VARIANT_BOOL*) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::PrintWordDocument(BSTR) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::PrintPowerPointPresentation(BSTR) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::PrintExcelDocument(BSTR) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::PrintDocument(BSTR) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::IsPrinting(VARIANT_BOOL*) { return NotBuilt(); }
+
+HRESULT CreateTessalyObject(IUnknown* outer, IUnknown** object) {
+  *object = nullptr;
+  // A failed construction throws, and the object is gone with it.
+  auto* created = new TqvTessalyX(DefaultEnv(), outer);
+  *object = created->InnerUnknown();
+  return S_OK;
+}
+
+}  // namespace tessaly

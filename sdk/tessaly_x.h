@@ -1,0 +1,99 @@
+#pragma once
+
+#include <memory>
+
+#include "sdk/core/tessaly.h"
+#include "sdk/profile_settings_x.h"
+#include "server/TessalySDK.h"
+#include "server/automation_object.h"
+
+namespace tessaly {
+
+// IqvTessaly: the main object callers create. Its logic is TqvTessaly; the
+// members here only convert. The print members, the default-printer members
+// and the annotation, watermark and add-in members are not built yet and
+// answer E_NOTIMPL.
+class TqvTessalyX : public AutomationObject<IqvTessaly> {
+ public:
+  TqvTessalyX(const Env& env, IUnknown* outer);
+
+  TqvTessaly& core() { return *core_; }
+
+  // Profiles.
+  STDMETHODIMP DeleteProfile(BSTR ProfileName, VARIANT_BOOL* Value) override;
+  STDMETHODIMP CreateNewProfile(BSTR ProfileName, IqvProfileSettingsX** Value) override;
+  STDMETHODIMP GetProfilesList(VARIANT* Value) override;
+  STDMETHODIMP get_CurrentProfileName(BSTR* Value) override;
+  STDMETHODIMP DeleteProfileByIndex(LONG Index, VARIANT_BOOL* Value) override;
+  STDMETHODIMP GetProfileCount(LONG* Value) override;
+  STDMETHODIMP ApplyChangesToCurrentProfile(VARIANT_BOOL* Value) override;
+  STDMETHODIMP SelectCurrentProfile(BSTR ProfileName) override;
+  STDMETHODIMP SaveCurrentProfileAs(BSTR NewProfileName, VARIANT_BOOL* Value) override;
+  STDMETHODIMP get_CurrentProfile(IqvProfileSettingsX** Value) override;
+  STDMETHODIMP Update() override;
+
+  // Product strings and global settings.
+  STDMETHODIMP get_PrinterName(BSTR* Value) override;
+  STDMETHODIMP get_Edition(BSTR* Value) override;
+  STDMETHODIMP get_Version(BSTR* Value) override;
+  STDMETHODIMP get_DefaultOutputDirectory(BSTR* Value) override;
+  STDMETHODIMP put_DefaultOutputDirectory(BSTR Value) override;
+  STDMETHODIMP get_ViewGeneratedDocuments(VARIANT_BOOL* Value) override;
+  STDMETHODIMP put_ViewGeneratedDocuments(VARIANT_BOOL Value) override;
+  STDMETHODIMP get_ShowPreview(VARIANT_BOOL* Value) override;
+  STDMETHODIMP put_ShowPreview(VARIANT_BOOL Value) override;
+  STDMETHODIMP get_ShowSaveDialog(VARIANT_BOOL* Value) override;
+  STDMETHODIMP put_ShowSaveDialog(VARIANT_BOOL Value) override;
+  STDMETHODIMP get_OutputDocumentName(BSTR* Value) override;
+  STDMETHODIMP put_OutputDocumentName(BSTR Value) override;
+  STDMETHODIMP get_UseCustomDocumentName(VARIANT_BOOL* Value) override;
+  STDMETHODIMP put_UseCustomDocumentName(VARIANT_BOOL Value) override;
+  STDMETHODIMP get_ShowSettingsDialog(VARIANT_BOOL* Value) override;
+  STDMETHODIMP put_ShowSettingsDialog(VARIANT_BOOL Value) override;
+  STDMETHODIMP get_SourceApplication(TxqvSourceApplication* Value) override;
+  STDMETHODIMP put_SourceApplication(TxqvSourceApplication Value) override;
+  STDMETHODIMP get_OutputDocumentFormat(TxqvDocumentFormat* Value) override;
+  STDMETHODIMP put_OutputDocumentFormat(TxqvDocumentFormat Value) override;
+
+  // Not built yet.
+  STDMETHODIMP GetWatermarkProfilesList(VARIANT* Value) override;
+  STDMETHODIMP GetWatermarkProfile(BSTR ProfileName, IqvWatermarkProfileX** Value) override;
+  STDMETHODIMP CreateWatermarkProfile(BSTR ProfileName, VARIANT_BOOL Overwrite,
+                                      IqvWatermarkProfileX** Value) override;
+  STDMETHODIMP CreateTextWatermarkItem(BSTR ItemName, IqvTextWatermarkX** Value) override;
+  STDMETHODIMP CreateImageWatermarkItem(BSTR ItemName, IqvImageWatermarkX** Value) override;
+  STDMETHODIMP get_OfficeAddinSettings(IqvOfficeAddinSettingsX** Value) override;
+  STDMETHODIMP put_OfficeAddinSettings(IqvOfficeAddinSettingsX* Value) override;
+  STDMETHODIMP AddPDFBookmark(BSTR Text, LONG Level, LONG VerticalPosition, LONG Page,
+                              LONG* Value) override;
+  STDMETHODIMP AddPDFLinkToURI(BSTR Address, LONG Left, LONG Top, LONG Right, LONG Bottom,
+                               LONG Page, OLE_COLOR BorderColor, TxqvLinkBorderWidth BorderWidth,
+                               TxqvLinkHighlightMode HighlightMode, LONG* Value) override;
+  STDMETHODIMP AddPDFNote(BSTR NoteText, VARIANT_BOOL KeepOpen, LONG Left, LONG Top, LONG Right,
+                          LONG Bottom, LONG Page, OLE_COLOR Color, LONG* Value) override;
+  STDMETHODIMP AddPDFLinkToFile(BSTR FileName, LONG Left, LONG Top, LONG Right, LONG Bottom,
+                                LONG Page, OLE_COLOR BorderColor, TxqvLinkBorderWidth BorderWidth,
+                                TxqvLinkHighlightMode HighlightMode, LONG* Value) override;
+  STDMETHODIMP AddPDFLinkWithinDocument(LONG Left, LONG Top, LONG Right, LONG Bottom, LONG Page,
+                                        LONG DestVerticalPosition, LONG DestPage,
+                                        OLE_COLOR BorderColor, TxqvLinkBorderWidth BorderWidth,
+                                        TxqvLinkHighlightMode HighlightMode, LONG* Value) override;
+  STDMETHODIMP DeleteWatermarkProfile(BSTR ProfileName, VARIANT_BOOL* Value) override;
+  STDMETHODIMP DeleteWatermarkProfileByIndex(LONG Index, VARIANT_BOOL* Value) override;
+  STDMETHODIMP SetAsDefaultPrinter(VARIANT_BOOL* Value) override;
+  STDMETHODIMP RestoreDefaultPrinter(VARIANT_BOOL* Value) override;
+  STDMETHODIMP PrintWordDocument(BSTR DocumentName) override;
+  STDMETHODIMP PrintPowerPointPresentation(BSTR PresentationName) override;
+  STDMETHODIMP PrintExcelDocument(BSTR DocumentName) override;
+  STDMETHODIMP PrintDocument(BSTR DocumentName) override;
+  STDMETHODIMP IsPrinting(VARIANT_BOOL* Value) override;
+
+ private:
+  ComPtr<TqvProfileSettingsX> Wrap(TqvSettingsRef settings);
+  TqvProfileManager& manager() { return core_->manager(); }
+
+  const Env& env_;
+  std::unique_ptr<TqvTessaly> core_;
+};
+
+}  // namespace tessaly

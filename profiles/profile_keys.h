@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 namespace tessaly {
@@ -30,12 +29,13 @@ constexpr int kProfilePropertyCount = static_cast<int>(ProfileProperty::kCount);
 
 // The default of a row in the field its kind reads: `text` for strings,
 // lists and fonts, `integer` for booleans, integers, enumerations and
-// colours, `real` for floats.
+// colours, `real` for floats. The constructors are implicit so that the
+// rows can give plain literals.
 struct ProfileDefault {
-  constexpr ProfileDefault(const char* value) : text(value) {}  // NOLINT: table literal
-  constexpr ProfileDefault(bool value) : integer(value ? 1 : 0) {}  // NOLINT
-  constexpr ProfileDefault(int value) : integer(value) {}  // NOLINT
-  constexpr ProfileDefault(double value) : real(value) {}  // NOLINT
+  constexpr ProfileDefault(const char* value) : text(value) {}
+  constexpr ProfileDefault(bool value) : integer(value ? 1 : 0) {}
+  constexpr ProfileDefault(int value) : integer(value) {}
+  constexpr ProfileDefault(double value) : real(value) {}
 
   const char* text = "";
   int32_t integer = 0;

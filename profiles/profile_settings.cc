@@ -7,10 +7,7 @@
 #include "profiles/profile_errors.h"
 #include "profiles/profile_sections.h"
 #include "watermarks/font_text.h"
-#if __has_include("watermarks/watermark_manager.h")
 #include "watermarks/watermark_manager.h"
-#define TQ_HAVE_WM 1
-#endif
 
 namespace tessaly {
 namespace {
@@ -31,9 +28,7 @@ TqvProfileSettings::TqvProfileSettings(IniFile* store, const CodePage* code_page
       section_(std::move(section)),
       profile_name_(std::move(profile_name)) {
   if (copy_template) CopySection(*store_, kBuiltInProfileSection, section_);
-#ifdef TQ_HAVE_WM
   if (watermarks_ != nullptr) watermark_names_ = watermarks_->ProfileNames();
-#endif
 }
 
 std::wstring TqvProfileSettings::Name() const { return code_page_->FromAnsi(profile_name_); }
@@ -124,12 +119,10 @@ std::wstring TqvProfileSettings::GetWatermarkName(ProfileProperty property) cons
 
 void TqvProfileSettings::SetWatermarkName(ProfileProperty property, const std::wstring& name) {
   watermark_names_.clear();
-#ifdef TQ_HAVE_WM
   if (watermarks_ != nullptr) {
     watermarks_->Reload();
     watermark_names_ = watermarks_->ProfileNames();
   }
-#endif
   std::string ansi = code_page_->ToAnsi(name);
   if (std::find(watermark_names_.begin(), watermark_names_.end(), ansi) ==
       watermark_names_.end()) {

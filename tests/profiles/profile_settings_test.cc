@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_services.h"
+#include "platform/fake/fake_env.h"
 #include "profiles/profile_errors.h"
 #include "profiles/profile_sections.h"
 #include "profiles/profile_settings.h"
 #include "watermarks/value_text.h"
+#include "watermarks/watermark_manager.h"
 
 namespace tessaly {
 namespace {
@@ -271,6 +272,46 @@ TEST_F(ProfileSettingsTest, WithoutAWatermarkStoreNoSelectionIsAccepted) {
   auto s = Open(kLastSavedStateSection);
   EXPECT_THROW(s->SetWatermarkSelectedProfile(L"None"), EProfileNotFound);
   EXPECT_FALSE(store_.ValueExists(kLastSavedStateSection, "WatermarkProfile"));
+}
+
+class WatermarkSelectionTest : public ::testing::Test {
+ protected:
+  static constexpr char kFile[] = "C:\\T\\Profiles\\WatermarkProfiles.xml";
+
+  WatermarkSelectionTest() : store_("Profiles.~qvf", fake_.code_page.UpperTable(), '.') {
+    watermarks_.Open(kFile);
+    settings_ = std::make_unique<TqvProfileSettings>(&store_, &fake_.code_page, &watermarks_,
+                                                     kLastSavedStateSection, "Mine", false);
+  }
+
+  FakeEnv fake_;
+  IniFile store_;
+  TqvWatermarkManager watermarks_{fake_.env};
+  std::unique_ptr<TqvProfileSettings> settings_;
+};
+
+TEST_F(WatermarkSelectionTest, OnlyNamesOfTheWatermarkFileAreAccepted) {
+  settings_->SetWatermarkSelectedProfile(L"None");
+  EXPECT_EQ(store_.ReadString(kLastSavedStateSection, "WatermarkProfile", ""), "None");
+
+  for (const wchar_t* name : {L"Draft", L"none", L"None ", L""}) {
+    try {
+      settings_->SetWatermarkSelectedProfile(name);
+      ADD_FAILURE() << "accepted an unknown watermark profile";
+    } catch (const EProfileNotFound& e) {
+      EXPECT_STREQ(e.what(), "The profile by specified name does not exists.");
+    }
+    EXPECT_EQ(settings_->WatermarkSelectedProfile(), L"None");
+  }
+
+  // A profile that another session adds to the file is seen at once.
+  TqvWatermarkManager other(fake_.env);
+  other.Open(kFile);
+  TqvRenderItemsList draft("Draft");
+  draft.Add(std::make_unique<TqvTextWatermark>());
+  ASSERT_TRUE(other.StoreProfile(draft));
+  settings_->SetWatermarkSelectedProfile(L"Draft");
+  EXPECT_EQ(settings_->WatermarkSelectedProfile(), L"Draft");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "addin/plugin_file.h"
 #include "common/number_format.h"
 #include "platform/code_page.h"
 #include "platform/registry.h"
@@ -51,12 +52,6 @@ bool IsProtectedTarget(const std::string& name) {
          name.find('[') != std::string::npos;
 }
 
-bool CreateDefaultPlugInFilePending(const Env& env, const std::string& path) {
-  return CreateDefaultStoreFile(env, path,
-                                {"[WordSettings]", "[Excel Settings]", "[Ppt Settings]",
-                                 "[Document Properties]"});
-}
-
 }  // namespace
 
 bool CreateDefaultProfilesFile(const Env& env, const std::string& path) {
@@ -86,7 +81,7 @@ TqvProfileManager::TqvProfileManager(const Env& env)
       install_path_(ReadInstallPath(env)),
       watermarks_(env),
       profiles_(env, install_path_ + kProfilesFile, {"1002", "1001", &CreateDefaultProfilesFile}),
-      plugin_(env, install_path_ + kPlugInFile, {"1003", "1004", &CreateDefaultPlugInFilePending}) {
+      plugin_(env, install_path_ + kPlugInFile, PlugInStoreKind()) {
   // The watermark store comes first; a watermark file that cannot be read
   // or created fails the construction.
   watermarks_.Open(install_path_ + kWatermarkFile);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "addin/addin_objects.h"
 #include "common/store_file.h"
 #include "platform/env.h"
 #include "profiles/profile_errors.h"
@@ -38,6 +39,13 @@ class TqvProfileManager {
   const std::string& InstallPath() const { return install_path_; }
   TqvStoreFile& profiles_store() { return profiles_; }
   TqvStoreFile& plugin_store() { return plugin_; }
+
+  // The accessors over the PlugIn store; the manager keeps them.
+  TqvOfficeAddinSettings& AddinSettings() { return addin_.settings; }
+  TqvAddinPDFBookmark& Bookmarks() { return addin_.bookmarks; }
+  TqvAddinPDFHyperlink& Hyperlinks() { return addin_.hyperlinks; }
+  TqvAddinPDFNotes& Notes() { return addin_.notes; }
+  TqvDocumentProperties& DocumentProperties() { return addin_.document_properties; }
 
   // Writes both stores to disk without releasing them; never reports.
   void FlushStoreFiles();
@@ -117,6 +125,7 @@ class TqvProfileManager {
   std::vector<std::string> profile_list_;
   std::string last_profile_;
   TqvStoreFile plugin_;
+  TqvAddinObjects addin_{&plugin_};
 };
 
 }  // namespace tessaly

@@ -162,6 +162,23 @@ TEST_F(StoreFilesTest, ReleaseRetriesAfterAFailedWrite) {
   EXPECT_NE(Text(fake_, kProfiles).find("OutputDocumentName=Second try"), std::string::npos);
 }
 
+TEST_F(StoreFilesTest, AddinAccessorsWorkOnThePlugInStoreOrFailClearly) {
+  {
+    TqvProfileManager manager(fake_.env);
+    manager.Bookmarks().SetCount(2);
+    EXPECT_EQ(manager.Bookmarks().Count(), 2);
+  }
+  EXPECT_NE(Text(fake_, kPlugIn).find("[Headings]\r\nHeadings Count=2\r\n"), std::string::npos);
+
+  FakeEnv corrupt;
+  corrupt.files.Put(kPlugIn, "garbage");
+  TqvProfileManager manager(corrupt.env);
+  EXPECT_TRUE(manager.profiles_store().is_open());
+  EXPECT_THROW(manager.Notes().Count(), Exception);
+  manager.Notes().SetNumber(5);  // the cursor is plain memory
+  EXPECT_EQ(manager.Notes().Number(), 5);
+}
+
 TEST_F(StoreFilesTest, HandOffValues) {
   TqvProfileManager manager(fake_.env);
   EXPECT_FALSE(ReadFlagPS(fake_.env));

@@ -73,6 +73,8 @@ std::string QuoteCommaField(std::string_view field) {
 }
 
 std::string JoinCommaText(const std::vector<std::string>& fields) {
+  // Written bare, one empty field would read back as no field at all.
+  if (fields.size() == 1 && fields[0].empty()) return "\"\"";
   std::string out;
   for (size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) out += ',';

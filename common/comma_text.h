@@ -32,7 +32,8 @@ std::vector<std::string> SplitCommaText(std::string_view text);
 // below the blank; bare otherwise, the empty field included.
 std::string QuoteCommaField(std::string_view field);
 
-// The fields quoted as needed and joined with commas.
+// The fields quoted as needed and joined with commas; a list of exactly one
+// empty field is written as two double quotes.
 std::string JoinCommaText(const std::vector<std::string>& fields);
 
 }  // namespace tessaly

@@ -212,6 +212,17 @@ LibXmlParser::LibXmlParser() { xmlInitParser(); }
 std::unique_ptr<XmlDocument> LibXmlParser::Parse(std::string_view data) {
   if (HasDocumentTypeDeclaration(data)) throw Exception(kDocumentTypeRefused);
   if (data.size() > INT_MAX) throw Exception("The XML document is too large");
+  // Encoding errors go to libxml2's generic handler rather than the
+  // context; the context's last error says the same. Keep them off stderr
+  // while this document is parsed.
+  struct QuietGenericErrors {
+    QuietGenericErrors() : handler(xmlGenericError), context(xmlGenericErrorContext) {
+      xmlSetGenericErrorFunc(nullptr, [](void*, const char*, ...) {});
+    }
+    ~QuietGenericErrors() { xmlSetGenericErrorFunc(context, handler); }
+    xmlGenericErrorFunc handler;
+    void* context;
+  } quiet;
   xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
   if (ctxt == nullptr) throw Exception("Out of memory");
   // Never XML_PARSE_NOENT, DTDLOAD or HUGE: entities stay unexpanded, no

@@ -58,8 +58,10 @@ TEST(CommaTextTest, QuotesOnlyWhatNeedsIt) {
   EXPECT_EQ(QuoteCommaField("a\"b"), "\"a\"\"b\"");
   EXPECT_EQ(QuoteCommaField("a\tb"), "\"a\tb\"");
   EXPECT_EQ(QuoteCommaField("\xe9"), "\xe9");
+  EXPECT_EQ(JoinCommaText({""}), "\"\"");
+  EXPECT_EQ(JoinCommaText({}), "");
   for (const Fields& fields : {Fields{"a b", "", "x,\"y\"", "\x01", " lead"}, Fields{"", ""},
-                               Fields{"one"}}) {
+                               Fields{"one"}, Fields{""}, Fields{}}) {
     EXPECT_EQ(SplitCommaText(JoinCommaText(fields)), fields) << JoinCommaText(fields);
   }
 }

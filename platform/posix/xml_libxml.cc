@@ -72,6 +72,8 @@ std::wstring FromUtf8(const xmlChar* utf8) {
   return out;
 }
 
+void IgnoreMessage(void*, const char*, ...) {}
+
 const xmlChar* X(const char* s) { return reinterpret_cast<const xmlChar*>(s); }
 
 class LibXmlElement : public XmlElement {
@@ -217,7 +219,7 @@ std::unique_ptr<XmlDocument> LibXmlParser::Parse(std::string_view data) {
   // while this document is parsed.
   struct QuietGenericErrors {
     QuietGenericErrors() : handler(xmlGenericError), context(xmlGenericErrorContext) {
-      xmlSetGenericErrorFunc(nullptr, [](void*, const char*, ...) {});
+      xmlSetGenericErrorFunc(nullptr, IgnoreMessage);
     }
     ~QuietGenericErrors() { xmlSetGenericErrorFunc(context, handler); }
     xmlGenericErrorFunc handler;

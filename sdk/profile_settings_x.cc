@@ -6,7 +6,6 @@ TqvProfileSettingsX::TqvProfileSettingsX(TqvSettingsRef settings, const CodePage
     : AutomationObject(CLSID_qvProfileSettingsX),
       settings_(std::move(settings)),
       code_page_(code_page),
-      name_(settings_->Name()),
-      section_name_(settings_->section()) {}
+      name_(settings_->Name()) {}
 
 }  // namespace tessaly

@@ -57,8 +57,7 @@ class TqvProfileSettingsX : public AutomationObject<IqvProfileSettingsX> {
 
   TqvSettingsRef settings_;
   const CodePage* code_page_;
-  std::wstring name_;         // the accessor's profile name, taken at creation
-  std::string section_name_;  // the accessor's section, taken at creation
+  std::wstring name_;  // the accessor's profile name, taken at creation
 };
 
 }  // namespace tessaly

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+
+#include "common/sdk_error.h"
+#include "server/TessalySDK.h"
+#include "server/automation_object.h"
+#include "server/com_error.h"
+
+namespace tessaly {
+
+// An automation object for the tests of the base: IqvDocumentPropertiesX
+// over plain fields, with members that fail in each of the ways the
+// boundary tells apart.
+//   Title                    a plain text property
+//   Author (get)             SdkError 6400
+//   Subject (get)            ComError E_ACCESSDENIED
+//   Creator (get)            ComError with a success code
+//   Keywords (get)           Exception
+//   ExportDocumentProperty   a plain boolean; its get throws while `fail` is set
+class TestProperties : public AutomationObject<IqvDocumentPropertiesX> {
+ public:
+  explicit TestProperties(const wchar_t* error_source = nullptr, IUnknown* outer = nullptr)
+      : AutomationObject(CLSID_qvDocumentPropertiesX, error_source, outer) {}
+
+  STDMETHODIMP get_Title(BSTR* Value) override {
+    return Get(Value, [&] { return title; });
+  }
+  STDMETHODIMP put_Title(BSTR Value) override {
+    return Run([&] { title = FromBstr(Value); });
+  }
+  STDMETHODIMP get_Author(BSTR* Value) override {
+    return Get(Value, [&]() -> std::wstring {
+      throw SdkError(kHelpProfileNotFound, "The profile by specified name does not exists.");
+    });
+  }
+  STDMETHODIMP put_Author(BSTR) override { return Run([] {}); }
+  STDMETHODIMP get_Subject(BSTR* Value) override {
+    return Get(Value, [&]() -> std::wstring { throw ComError(E_ACCESSDENIED, "No access"); });
+  }
+  STDMETHODIMP put_Subject(BSTR) override { return Run([] {}); }
+  STDMETHODIMP get_Creator(BSTR* Value) override {
+    return Get(Value, [&]() -> std::wstring { throw ComError(S_FALSE, "Odd success"); });
+  }
+  STDMETHODIMP put_Creator(BSTR) override { return Run([] {}); }
+  STDMETHODIMP get_Keywords(BSTR* Value) override {
+    return Get(Value, [&]() -> std::wstring { throw Exception("Cannot open file C:\\x.qvf"); });
+  }
+  STDMETHODIMP put_Keywords(BSTR) override { return Run([] {}); }
+  STDMETHODIMP get_ExportDocumentProperty(VARIANT_BOOL* Value) override {
+    return Get(Value, [&] {
+      if (fail) throw Exception("Failed on purpose");
+      return export_properties;
+    });
+  }
+  STDMETHODIMP put_ExportDocumentProperty(VARIANT_BOOL Value) override {
+    return Run([&] { export_properties = Value != VARIANT_FALSE; });
+  }
+
+  std::wstring title;
+  bool export_properties = false;
+  bool fail = false;
+};
+
+}  // namespace tessaly

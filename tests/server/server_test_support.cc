@@ -70,4 +70,55 @@ bool ClassesRootKeyExists(const std::wstring& key) {
   return true;
 }
 
+namespace {
+
+const wchar_t kTessalyKey[] = L"Software\\Orvane\\Orvane Tessaly";
+const wchar_t kInstallValue[] = L"Installation Path";
+
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring path = folder + L"\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+      } else {
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(h, &found));
+    FindClose(h);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+ScopedInstallFolder::ScopedInstallFolder() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  path_ = std::wstring(temp) + L"tessaly-install-" + std::to_wstring(GetCurrentProcessId());
+  CreateDirectoryW(path_.c_str(), nullptr);
+  CreateDirectoryW((path_ + L"\\Profiles").c_str(), nullptr);
+  wchar_t data[1024] = {0};
+  DWORD size = sizeof data - sizeof(wchar_t);
+  had_previous_ = RegGetValueW(HKEY_CURRENT_USER, kTessalyKey, kInstallValue, RRF_RT_REG_SZ,
+                               nullptr, data, &size) == ERROR_SUCCESS;
+  previous_ = data;
+  RegSetKeyValueW(HKEY_CURRENT_USER, kTessalyKey, kInstallValue, REG_SZ, path_.c_str(),
+                  static_cast<DWORD>((path_.size() + 1) * sizeof(wchar_t)));
+}
+
+ScopedInstallFolder::~ScopedInstallFolder() {
+  if (had_previous_) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kTessalyKey, kInstallValue, REG_SZ, previous_.c_str(),
+                    static_cast<DWORD>((previous_.size() + 1) * sizeof(wchar_t)));
+  } else {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kTessalyKey, kInstallValue);
+  }
+  RemoveTree(path_);
+}
+
 }  // namespace tessaly

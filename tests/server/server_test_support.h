@@ -40,4 +40,22 @@ std::wstring ReadClassesRootValue(const std::wstring& key, const std::wstring& n
                                   bool* found = nullptr);
 bool ClassesRootKeyExists(const std::wstring& key);
 
+// A fresh installation folder (with its Profiles folder) named in the
+// current user's "Installation Path" for the life of the object; the
+// previous value and the folder's files go afterwards. Tests that use it
+// must not run beside others that do (CTest RUN_SERIAL).
+class ScopedInstallFolder {
+ public:
+  ScopedInstallFolder();
+  ~ScopedInstallFolder();
+  ScopedInstallFolder(const ScopedInstallFolder&) = delete;
+  ScopedInstallFolder& operator=(const ScopedInstallFolder&) = delete;
+  const std::wstring& path() const { return path_; }
+
+ private:
+  std::wstring path_;
+  std::wstring previous_;
+  bool had_previous_ = false;
+};
+
 }  // namespace tessaly

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The script clients of TessalySDK.dll under Wine: registers the DLL of a
+# Windows build in that build's throwaway prefix, then runs every VBScript
+# and JScript test client (tests/*/*_test.vbs, tests/*/*_test.js) with
+# cscript.
+#
+# Wine's cscript exits 0 even when a script stops on an uncaught error, so
+# the exit code proves nothing: every client ends by printing its own count
+# as its last line, "N passed, M failed", and a run passes only when that
+# line is there with at least one check passed and none failed.
+#
+# Usage: bash scripts/wine-tests.sh <build-dir>
+# scripts/test.sh calls it with the Wine environment already set up
+# (scripts/wine-env.sh); run alone, it sets it up itself.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=$(cd "${1:?usage: wine-tests.sh <build-dir>}" && pwd)
+
+if [ -z "${TQ_WINE:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
+  if grep -q 'mingw-x86_64' "$build/CMakeCache.txt"; then arch=win64; else arch=win32; fi
+  # wineserver -p fails when the server is already up: no matter.
+  source scripts/wine-env.sh "$build" "$arch" || true
+fi
+
+# Wine maps drive Z: to the root of the host's file system.
+windows_path() {
+  local p=$1
+  printf 'Z:%s' "${p//\//\\}"
+}
+
+dll="$build/server/TessalySDK.dll"
+[ -f "$dll" ] || { echo "wine-tests: $dll is missing; build first"; exit 1; }
+log="$build/wine-tests.log"
+: > "$log"
+
+# Output goes to files, never into a pipe: programs that Wine starts in the
+# background would hold a pipe open.
+if ! "$TQ_WINE" regsvr32 /s "$(windows_path "$dll")" >> "$log" 2>&1; then
+  echo "wine-tests: regsvr32 failed"
+  cat "$log"
+  exit 1
+fi
+
+failures=0
+runs=0
+shopt -s nullglob
+for script in "$root"/tests/*/*_test.vbs "$root"/tests/*/*_test.js; do
+  name=${script#"$root"/}
+  out="$build/wine-tests.$(basename "$script").out"
+  runs=$((runs + 1))
+  timeout 300 "$TQ_WINE" cscript //nologo "$(windows_path "$script")" > "$out" 2>&1 || true
+  lines=$( (grep -v '^[[:space:]]*$' "$out" || true) | tail -n 2 | tr -d '\r')
+  last=${lines##*$'\n'}
+  # Also understood: the two last lines "checks: N" and "failures: M".
+  if [[ "$lines" =~ ^checks:\ ([0-9]+)$'\n'failures:\ ([0-9]+)$ ]]; then
+    last="${BASH_REMATCH[1]} passed, ${BASH_REMATCH[2]} failed"
+  fi
+  if [[ "$last" =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]] &&
+     [ "${BASH_REMATCH[1]}" -gt 0 ] && [ "${BASH_REMATCH[2]}" -eq 0 ]; then
+    echo "wine-tests: $name: $last"
+  else
+    echo "wine-tests: $name FAILED (last line: ${last:-nothing})"
+    cat "$out"
+    failures=$((failures + 1))
+  fi
+done
+
+if [ "$runs" -eq 0 ]; then
+  echo "wine-tests: no script clients found"
+  exit 1
+fi
+if [ "$failures" -gt 0 ]; then
+  echo "wine-tests: $failures of $runs script clients failed"
+  exit 1
+fi
+echo "wine-tests: all $runs script clients passed"

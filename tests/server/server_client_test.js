@@ -1,0 +1,67 @@
+// TessalySDK.dll from a JScript client: creation by ProgID, calls through
+// IDispatch, an SDK error as e.number and e.description, and an object
+// handed out by the main object. Ends with the line "N passed, M failed",
+// which scripts/wine-tests.sh checks.
+
+var passed = 0, failed = 0;
+function check(name, actual, expected) {
+  if (actual === expected) {
+    passed++;
+  } else {
+    failed++;
+    WScript.Echo("FAILED " + name + ": got [" + actual + "], expected [" + expected + "]");
+  }
+}
+
+// An installation folder of the run's own, named in the registry meanwhile.
+var kTessalyKey = "HKCU\\Software\\Orvane\\Orvane Tessaly\\";
+var shell = new ActiveXObject("WScript.Shell");
+var fso = new ActiveXObject("Scripting.FileSystemObject");
+var install = fso.BuildPath(shell.ExpandEnvironmentStrings("%TEMP%"),
+                            "tessaly-server-js-" + fso.GetTempName());
+fso.CreateFolder(install);
+fso.CreateFolder(fso.BuildPath(install, "Profiles"));
+var previous = null;
+try { previous = shell.RegRead(kTessalyKey + "Installation Path"); } catch (e) {}
+shell.RegWrite(kTessalyKey + "Installation Path", install, "REG_SZ");
+
+try {
+  var tessaly = new ActiveXObject("TessalySDK.qvTessaly");
+  check("PrinterName", tessaly.PrinterName, "Orvane Tessaly");
+  check("Edition", tessaly.Edition, "Professional");
+
+  tessaly.OutputDocumentName = "Report 7";
+  check("OutputDocumentName", tessaly.OutputDocumentName, "Report 7");
+
+  var settings = tessaly.CurrentProfile;
+  settings.DocInfoTitle = "From JScript";
+  check("a second wrapper sees the first one's change",
+        tessaly.CurrentProfile.DocInfoTitle, "From JScript");
+
+  var caught = null;
+  try {
+    tessaly.DeleteProfile("No such profile");
+  } catch (e) {
+    caught = e;
+  }
+  check("error raised", caught !== null, true);
+  if (caught !== null) {
+    check("e.number", (caught.number >>> 0).toString(16), "80041b00");
+    check("e.description", caught.description, "The profile by specified name does not exists.");
+  }
+  settings = null;
+  tessaly = null;
+  CollectGarbage();
+} catch (e) {
+  failed++;
+  WScript.Echo("FAILED unexpected error " + (e.number >>> 0).toString(16) + ": " + e.description);
+}
+
+if (previous === null) {
+  shell.RegDelete(kTessalyKey + "Installation Path");
+} else {
+  shell.RegWrite(kTessalyKey + "Installation Path", previous, "REG_SZ");
+}
+try { fso.DeleteFolder(install, true); } catch (e) {}
+
+WScript.Echo(passed + " passed, " + failed + " failed");

@@ -54,4 +54,16 @@ ComPtr<TqvAddinPDFNotesX> CreateAddinPDFNotesX(TqvAddinPDFNotes& list,
       TqvOwnedRef<TqvAddinPDFNotes>(&list, std::move(owner)), &code_page);
 }
 
+TqvAnnotationObjectsX CreateAnnotationObjectsX(TqvProfileManager& manager,
+                                               const std::weak_ptr<const void>& owner,
+                                               const CodePage& code_page) {
+  TqvAnnotationObjectsX objects;
+  objects.bookmarks = CreateAddinPDFBookmarkX(manager.Bookmarks(), owner, code_page);
+  objects.hyperlinks = CreateAddinPDFHyperlinkX(manager.Hyperlinks(), owner, code_page);
+  objects.notes = CreateAddinPDFNotesX(manager.Notes(), owner, code_page);
+  objects.document_properties =
+      CreateDocumentPropertiesX(manager.DocumentProperties(), owner, code_page);
+  return objects;
+}
+
 }  // namespace tessaly

@@ -4,7 +4,9 @@
 
 #include "addin/addin_keys.h"
 #include "addin/annotation_lists.h"
+#include "profiles/profile_manager.h"
 #include "sdk/addin_object_x.h"
+#include "sdk/addin_settings_x.h"
 
 namespace tessaly {
 
@@ -111,6 +113,20 @@ ComPtr<TqvAddinPDFHyperlinkX> CreateAddinPDFHyperlinkX(TqvAddinPDFHyperlink& lis
                                                        const CodePage& code_page);
 ComPtr<TqvAddinPDFNotesX> CreateAddinPDFNotesX(TqvAddinPDFNotes& list,
                                                std::weak_ptr<const void> owner,
+                                               const CodePage& code_page);
+
+
+// The four objects the main object creates during its construction, in
+// this order, and holds for its life. The AddPDF members append through
+// the first three (`bookmarks->accessor()` with AppendEntry).
+struct TqvAnnotationObjectsX {
+  ComPtr<TqvAddinPDFBookmarkX> bookmarks;
+  ComPtr<TqvAddinPDFHyperlinkX> hyperlinks;
+  ComPtr<TqvAddinPDFNotesX> notes;
+  ComPtr<TqvDocumentPropertiesX> document_properties;
+};
+TqvAnnotationObjectsX CreateAnnotationObjectsX(TqvProfileManager& manager,
+                                               const std::weak_ptr<const void>& owner,
                                                const CodePage& code_page);
 
 }  // namespace tessaly

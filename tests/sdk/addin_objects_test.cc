@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "addin/addin_members.h"
+#include "addin/list_protocols.h"
 #include "sdk/addin_settings_x.h"
 #include "sdk/annotation_x.h"
 #include "tests/addin/plugin_fixture.h"
@@ -414,6 +415,56 @@ TEST(AddinObjectsWithoutStore, MembersFailButTheCursor) {
         CreateOfficeAddinSettingsX(objects.settings, owner, fake.code_page);
     VARIANT_BOOL flag = VARIANT_FALSE;
     EXPECT_EQ(settings->put_WordTOCToLinks(flag), E_UNEXPECTED);
+  }
+  CoUninitialize();
+}
+
+// The objects as the main object creates them over its manager: entries
+// appended through them reach the PlugIn file when the stores are flushed,
+// and once the manager and the main object are gone the objects fail
+// without reaching the freed accessors.
+TEST(AddinObjectsOverAManager, AppendReachesTheFileAndOutlivingFailsCleanly) {
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  {
+    FakeEnv fake;
+    auto owner = std::make_shared<const int>(0);
+    auto manager = std::make_unique<TqvProfileManager>(fake.env);
+    TqvAnnotationObjectsX objects = CreateAnnotationObjectsX(*manager, owner, fake.code_page);
+    Bstr title(L"Chapter 1");
+    for (int i = 1; i <= 2; ++i) {
+      EXPECT_EQ(AppendEntry(objects.bookmarks->accessor(), [&](TqvAddinPDFBookmark&) {
+                  EXPECT_EQ(objects.bookmarks->put_Text(title.p), S_OK);
+                  EXPECT_EQ(objects.bookmarks->put_Page(i + 4), S_OK);
+                }),
+                i);
+    }
+    Var open;
+    V_VT(&open) = VT_BOOL;
+    V_BOOL(&open) = VARIANT_TRUE;
+    objects.notes->put_Open(open);
+    Bstr author(L"Accounts");
+    objects.document_properties->put_Author(author.p);
+    manager->FlushStoreFiles();
+    {
+      TqvProfileManager reader(fake.env);
+      TqvAddinPDFBookmark& bookmarks = reader.Bookmarks();
+      EXPECT_EQ(bookmarks.Count(), 2);
+      bookmarks.SetNumber(2);
+      EXPECT_EQ(bookmarks.Text(), "Chapter 1");
+      EXPECT_EQ(bookmarks.Page(), 6);
+      EXPECT_TRUE(reader.Notes().Open());
+      EXPECT_EQ(reader.DocumentProperties().Author(), "Accounts");
+    }
+    owner.reset();
+    manager.reset();
+    LONG count = 0;
+    EXPECT_EQ(objects.bookmarks->get_Count(&count), E_UNEXPECTED);
+    EXPECT_EQ(objects.hyperlinks->put_SourceTop(3), E_UNEXPECTED);
+    EXPECT_EQ(objects.notes->put_Open(open), E_UNEXPECTED);
+    BSTR text = nullptr;
+    EXPECT_EQ(objects.document_properties->get_Author(&text), E_UNEXPECTED);
+    EXPECT_EQ(text, nullptr);
+    EXPECT_EQ(TakeErrorInfo().description, kReleased);
   }
   CoUninitialize();
 }

@@ -29,6 +29,16 @@ const unsigned short kCp1252ToUnicode[256] = {
     0x00FD, 0x00FE, 0x00FF,
 };
 
+std::wstring Cp1252ToWide(const std::string& text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (unsigned char c : text) {
+    unsigned short u = kCp1252ToUnicode[c];
+    out += static_cast<wchar_t>(u != 0 || c == 0 ? u : c);
+  }
+  return out;
+}
+
 void BuildCp1252UpperTable(unsigned char table[256]) {
   for (int i = 0; i < 256; ++i) table[i] = static_cast<unsigned char>(i);
   for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 32);

@@ -25,13 +25,7 @@ std::string Cp1252CodePage::ToAnsi(const std::wstring& text) const {
 }
 
 std::wstring Cp1252CodePage::FromAnsi(const std::string& text) const {
-  std::wstring out;
-  out.reserve(text.size());
-  for (unsigned char c : text) {
-    unsigned short u = kCp1252ToUnicode[c];
-    out += static_cast<wchar_t>(u != 0 || c == 0 ? u : c);
-  }
-  return out;
+  return Cp1252ToWide(text);
 }
 
 }  // namespace tessaly

@@ -200,13 +200,7 @@ std::string PosixCodePage::ToAnsi(const std::wstring& text) const {
 }
 
 std::wstring PosixCodePage::FromAnsi(const std::string& text) const {
-  std::wstring out;
-  out.reserve(text.size());
-  for (unsigned char c : text) {
-    unsigned short u = kCp1252ToUnicode[c];
-    out += static_cast<wchar_t>(u != 0 || c == 0 ? u : c);
-  }
-  return out;
+  return Cp1252ToWide(text);
 }
 
 void PosixSleeper::SleepMs(unsigned milliseconds) {

@@ -177,6 +177,48 @@ TEST_F(AutomationObjectTest, DispatchGoesThroughTheTypeInformation) {
             DISP_E_UNKNOWNINTERFACE);
 }
 
+// An object whose interface derives from another answers both, and
+// dispatches the inherited members too.
+TEST_F(AutomationObjectTest, DerivedInterfaceServesItsBaseMembers) {
+  ComPtr<TestImageWatermark> image = MakeAutomationObject<TestImageWatermark>();
+  ComPtr<IqvWatermarkX> base;
+  ASSERT_EQ(image.As(&base), S_OK);
+  ComPtr<ISupportErrorInfo> support;
+  ASSERT_EQ(image.As(&support), S_OK);
+  EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID_IqvImageWatermarkX), S_OK);
+  EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID_IqvWatermarkX), S_OK);
+  ComPtr<IqvTextWatermarkX> sibling;
+  EXPECT_EQ(image.As(&sibling), E_NOINTERFACE);
+
+  ComPtr<IDispatch> dispatch;
+  ASSERT_EQ(image.As(&dispatch), S_OK);
+  LPOLESTR names[] = {const_cast<LPOLESTR>(L"X"), const_cast<LPOLESTR>(L"ImagePath")};
+  DISPID ids[2] = {0, 0};
+  ASSERT_EQ(dispatch->GetIDsOfNames(IID_NULL, names, 1, 0, &ids[0]), S_OK);
+  ASSERT_EQ(dispatch->GetIDsOfNames(IID_NULL, names + 1, 1, 0, &ids[1]), S_OK);
+  EXPECT_EQ(ids[0], 202);
+  EXPECT_EQ(ids[1], 401);
+
+  VARIANT argument;
+  VariantInit(&argument);
+  V_VT(&argument) = VT_R8;
+  V_R8(&argument) = 2.5;
+  DISPID put_id = DISPID_PROPERTYPUT;
+  DISPPARAMS put{&argument, &put_id, 1, 1};
+  EXPECT_EQ(dispatch->Invoke(202, IID_NULL, 0, DISPATCH_PROPERTYPUT, &put, nullptr, nullptr,
+                             nullptr),
+            S_OK);
+  EXPECT_EQ(image->x, 2.5);
+  DISPPARAMS none{nullptr, nullptr, 0, 0};
+  VARIANT result;
+  VariantInit(&result);
+  ASSERT_EQ(dispatch->Invoke(201, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &result, nullptr,
+                             nullptr),
+            S_OK);
+  EXPECT_EQ(FromBstr(V_BSTR(&result)), L"Logo");
+  VariantClear(&result);
+}
+
 // An outer object that aggregates a TestProperties and counts its own
 // references.
 class Outer : public IUnknown {

@@ -63,3 +63,81 @@ class TestProperties : public AutomationObject<IqvDocumentPropertiesX> {
 };
 
 }  // namespace tessaly
+
+namespace tessaly {
+
+// The members of IqvWatermarkX over plain fields, shared by the interfaces
+// derived from it in the way the base's comment describes.
+template <class Interface>
+class TestWatermarkMembers : public AutomationObject<Interface> {
+ public:
+  explicit TestWatermarkMembers(REFCLSID clsid) : AutomationObject<Interface>(clsid) {}
+
+  STDMETHODIMP get_ItemName(BSTR* Value) override {
+    return this->Get(Value, [] { return std::wstring(L"Logo"); });
+  }
+  STDMETHODIMP get_X(double* Value) override {
+    return this->Get(Value, [&] { return x; });
+  }
+  STDMETHODIMP put_X(double Value) override {
+    return this->Run([&] { x = Value; });
+  }
+  STDMETHODIMP get_Y(double* Value) override {
+    return this->Get(Value, [] { return 0.0; });
+  }
+  STDMETHODIMP put_Y(double) override { return this->Run([] {}); }
+  STDMETHODIMP get_Angle(LONG* Value) override {
+    return this->Get(Value, [] { return 0; });
+  }
+  STDMETHODIMP put_Angle(LONG) override { return this->Run([] {}); }
+  STDMETHODIMP get_HorizontalAnchorPoint(TxqvHorizontalAnchorPoint* Value) override {
+    return this->Get(Value, [] { return 0; });
+  }
+  STDMETHODIMP put_HorizontalAnchorPoint(TxqvHorizontalAnchorPoint) override {
+    return this->Run([] {});
+  }
+  STDMETHODIMP get_VerticalAnchorPoint(TxqvVerticalAnchorPoint* Value) override {
+    return this->Get(Value, [] { return 0; });
+  }
+  STDMETHODIMP put_VerticalAnchorPoint(TxqvVerticalAnchorPoint) override {
+    return this->Run([] {});
+  }
+  STDMETHODIMP get_WatermarkType(TxqvWatermarkType* Value) override {
+    return this->Get(Value, [] { return 1; });
+  }
+
+  double x = 0;
+};
+
+// An image watermark item: an interface that derives from another one.
+class TestImageWatermark : public TestWatermarkMembers<IqvImageWatermarkX> {
+ public:
+  TestImageWatermark() : TestWatermarkMembers(CLSID_qvImageWatermarkX) {}
+
+  STDMETHODIMP get_ImagePath(BSTR* Value) override {
+    return Get(Value, [&] { return path; });
+  }
+  STDMETHODIMP put_ImagePath(BSTR Value) override {
+    return Run([&] { path = FromBstr(Value); });
+  }
+  STDMETHODIMP get_Height(double* Value) override {
+    return Get(Value, [] { return 0.0; });
+  }
+  STDMETHODIMP put_Height(double) override { return Run([] {}); }
+  STDMETHODIMP get_Width(double* Value) override {
+    return Get(Value, [] { return 0.0; });
+  }
+  STDMETHODIMP put_Width(double) override { return Run([] {}); }
+  STDMETHODIMP get_CoverPage(VARIANT_BOOL* Value) override {
+    return Get(Value, [] { return false; });
+  }
+  STDMETHODIMP put_CoverPage(VARIANT_BOOL) override { return Run([] {}); }
+  STDMETHODIMP get_KeepAspectRatio(VARIANT_BOOL* Value) override {
+    return Get(Value, [] { return false; });
+  }
+  STDMETHODIMP put_KeepAspectRatio(VARIANT_BOOL) override { return Run([] {}); }
+
+  std::wstring path;
+};
+
+}  // namespace tessaly

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "addin/addin_members.h"
 #include "profiles/profile_keys.h"
 #include "server/TessalySDK.h"
 #include "server/com_ptr.h"
@@ -410,6 +411,51 @@ TEST_F(TypeLibraryTest, ProfileSettingsFollowTheProfileKeyTable) {
   }
   EXPECT_EQ(expected.size(), 455u);
   ExpectMembers(library_, "IqvProfileSettingsX", expected);
+}
+
+// The interfaces over the PlugIn store are their member tables: a get and a
+// put per row, with the row's dispatch id and the type of its kind (the
+// tables name no enumeration, so any enumeration stands for kEnum).
+TEST_F(TypeLibraryTest, AddinInterfacesFollowTheAddinMemberTables) {
+  auto type_of = [](AddinValueKind kind) -> std::string {
+    switch (kind) {
+      case AddinValueKind::kBool: return "VARIANT_BOOL";
+      case AddinValueKind::kInt: return "long";
+      case AddinValueKind::kColor: return "stdole.OLE_COLOR";
+      case AddinValueKind::kEnum: return "enum";
+      case AddinValueKind::kString: return "BSTR";
+      case AddinValueKind::kVariant: return "VARIANT";
+    }
+    return "?";
+  };
+  auto any_enumeration = [](std::string line) {
+    size_t at;
+    while ((at = line.find("Txqv")) != std::string::npos) {
+      size_t end = line.find_first_of("()", at);
+      line.replace(at, end - at, "enum");
+    }
+    return line;
+  };
+  const std::pair<const char*, const std::vector<AddinMember>&> interfaces[] = {
+      {"IqvOfficeAddinSettingsX", OfficeAddinSettingsMembers()},
+      {"IqvAddinPDFBookmarkX", BookmarkMembers()},
+      {"IqvAddinPDFHyperlinkX", HyperlinkMembers()},
+      {"IqvAddinPDFNotesX", NotesMembers()},
+      {"IqvDocumentPropertiesX", DocumentPropertiesMembers()},
+  };
+  for (const auto& [interface_name, table] : interfaces) {
+    std::vector<std::string> expected;
+    for (const AddinMember& m : table) {
+      std::string id = std::to_string(m.dispid) + " ";
+      expected.push_back(id + "get " + m.name + "() " + type_of(m.kind));
+      expected.push_back(id + "put " + m.name + "(" + type_of(m.kind) + ")");
+    }
+    ComPtr<ITypeInfo> vtable = VtableInfo(library_, interface_name);
+    ASSERT_TRUE(vtable) << interface_name;
+    std::vector<std::string> actual;
+    for (const Member& m : MembersOf(vtable.Get())) actual.push_back(any_enumeration(m.line));
+    ExpectSameLines(actual, expected, std::string(interface_name) + " slots");
+  }
 }
 
 TEST_F(TypeLibraryTest, EveryInterfaceKeepsTheMemberRules) {

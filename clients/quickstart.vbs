@@ -6,7 +6,7 @@
 ' because cscript ends quietly on an uncaught error.
 Option Explicit
 
-Dim tessaly, profile, number
+Dim tessaly, profile, working, font, number
 Set tessaly = CreateObject("TessalySDK.qvTessaly")
 WScript.Echo "Created TessalySDK.qvTessaly for printer """ & tessaly.PrinterName & """ (" & _
     tessaly.Edition & " " & tessaly.Version & ")"
@@ -26,6 +26,7 @@ WScript.Echo "Global settings: output to " & tessaly.DefaultOutputDirectory & _
 ' A profile of our own, made again on every run.
 On Error Resume Next
 tessaly.DeleteProfile "Quickstart"
+tessaly.DeleteProfile "Quickstart (archive)"
 Err.Clear
 On Error GoTo 0
 Set profile = tessaly.CreateNewProfile("Quickstart")
@@ -40,11 +41,45 @@ WScript.Echo "Created profile """ & profile.Name & """: author " & profile.DocIn
     ", JPEG quality " & profile.PDFImage24BitJPEGQuality & ", BMP scale " & profile.BMPScaleX & _
     ", HTML background &H" & Hex(profile.HTMLBackgroundColor)
 
+' E-mail after creation: the body is a list, one array element a line.
+profile.EmailAfterCreate = True
+profile.EmailMethod = 1  ' DirectSMTPServer
+profile.EmailSMTPServerName = "smtp.example.com"
+profile.EmailSMTPServerPort = 587
+profile.EmailTo = "accounts@example.com"
+profile.EmailSubject = "Quarterly report"
+profile.EmailBody = Array("Hello,", "", "the quarterly report is attached.")
+WScript.Echo "E-mail after creation: to " & profile.EmailTo & " through " & _
+    profile.EmailSMTPServerName & ":" & profile.EmailSMTPServerPort & ", subject """ & _
+    profile.EmailSubject & """, a body of 3 lines"
+
+' Fonts travel as OLE font objects.
+Set font = profile.HTMLDefaultFont
+font.Name = "DejaVu Sans"
+font.Size = 12
+font.Bold = True
+profile.HTMLDefaultFont = font
+WScript.Echo "HTML default font: " & profile.HTMLDefaultFont.Name & " " & _
+    profile.HTMLDefaultFont.Size & " pt, bold " & profile.HTMLDefaultFont.Bold
+
 ' Select it for the next job: the working copy is made from it.
 tessaly.SelectCurrentProfile "Quickstart"
 WScript.Echo "Selected profile: " & tessaly.CurrentProfileName & " (" & _
     tessaly.GetProfileCount() & " profiles); working copy author " & _
     tessaly.CurrentProfile.DocInfoAuthor
+
+' Keep the profile as it is stored under a second name, then edit the
+' working copy and write it back into the profile.
+WScript.Echo "Saved as ""Quickstart (archive)"": " & _
+    tessaly.SaveCurrentProfileAs("Quickstart (archive)")
+Set working = tessaly.CurrentProfile
+working.DocInfoSubject = "Figures for the board"
+working.PDFViewerPrefPageLayout = 1  ' plContinous
+WScript.Echo "Working copy of """ & working.Name & """ edited: subject """ & _
+    working.DocInfoSubject & """, page layout " & working.PDFViewerPrefPageLayout & _
+    "; applied: " & tessaly.ApplyChangesToCurrentProfile()
+WScript.Echo "The job comes from " & tessaly.CurrentProfileName & ", subject """ & _
+    profile.DocInfoSubject & """"
 
 ' The SDK reports its own failures with their codes.
 On Error Resume Next
@@ -53,11 +88,17 @@ number = Err.Number
 WScript.Echo "CreateNewProfile ""Bad|Name"" failed as expected: &H" & Hex(number) & " " & _
     Replace(Err.Description, vbCr, " ")
 Err.Clear
+tessaly.SelectCurrentProfile "quickstart"
+WScript.Echo "SelectCurrentProfile ""quickstart"" failed as expected: &H" & Hex(Err.Number) & _
+    " " & Err.Description
+Err.Clear
 On Error GoTo 0
 
 ' Write the stores for the printer.
 tessaly.Update
 WScript.Echo "Stores written (Profiles.qvf and PlugIn.qvf) and the printer told to read them."
+Set font = Nothing
+Set working = Nothing
 Set profile = Nothing
 Set tessaly = Nothing
 WScript.Echo "quickstart: done"

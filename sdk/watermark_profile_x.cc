@@ -31,6 +31,59 @@ STDMETHODIMP TqvWatermarkProfileX::AddImageItem(IqvImageWatermarkX* Item,
   });
 }
 
+namespace {
+
+constexpr DISPID kAddTextItemId = 206;
+constexpr DISPID kAddImageItemId = 207;
+
+// The object a script passes, directly or through a variable by reference.
+IUnknown* ObjectArgument(const VARIANT* value) {
+  while (value && V_VT(value) == (VT_VARIANT | VT_BYREF)) value = V_VARIANTREF(value);
+  if (!value) return nullptr;
+  switch (V_VT(value)) {
+    case VT_DISPATCH:
+    case VT_UNKNOWN:
+      return V_UNKNOWN(value);
+    case VT_DISPATCH | VT_BYREF:
+    case VT_UNKNOWN | VT_BYREF:
+      return V_UNKNOWNREF(value) ? *V_UNKNOWNREF(value) : nullptr;
+    default:
+      return nullptr;
+  }
+}
+
+bool Implements(IUnknown* object, REFIID iid) {
+  IUnknown* found = nullptr;
+  if (FAILED(object->QueryInterface(iid, reinterpret_cast<void**>(&found))) || !found) {
+    return false;
+  }
+  found->Release();
+  return true;
+}
+
+}  // namespace
+
+STDMETHODIMP TqvWatermarkProfileX::Invoke(DISPID id, REFIID riid, LCID locale, WORD flags,
+                                          DISPPARAMS* params, VARIANT* result,
+                                          EXCEPINFO* exception, UINT* bad_argument) {
+  if ((id == kAddTextItemId || id == kAddImageItemId) && (flags & DISPATCH_METHOD) && params &&
+      params->cArgs == 2 && params->cNamedArgs == 0 && IsEqualIID(riid, IID_NULL)) {
+    // Arguments arrive last first: the item is the second.
+    IUnknown* item = ObjectArgument(&params->rgvarg[1]);
+    const IID& wanted = id == kAddTextItemId ? IID_IqvTextWatermarkX : IID_IqvImageWatermarkX;
+    if (item && !Implements(item, wanted)) {
+      if (result) {
+        VariantInit(result);
+        V_VT(result) = VT_BOOL;
+        V_BOOL(result) = VARIANT_FALSE;
+      }
+      return S_OK;
+    }
+  }
+  return AutomationObject::Invoke(id, riid, locale, flags, params, result, exception,
+                                  bad_argument);
+}
+
 ComPtr<IDispatch> TqvWatermarkProfileX::ItemObject(const TqvWatermarkItem* item) const {
   if (item == nullptr) throw SdkError(kHelpWatermarkItemNotFound, kWatermarkItemNotFoundMessage);
   return ItemObjectOf(*item, *code_page_);

@@ -50,6 +50,12 @@ class TqvWatermarkProfileX : public AutomationObject<IqvWatermarkProfileX> {
     return Get(Value, [&] { return profile().DeleteItemByName(Ansi(ItemName)); });
   }
 
+  // The type library's dispatch would refuse an item of the wrong kind for
+  // AddTextItem or AddImageItem with E_NOINTERFACE before the member runs;
+  // a script gets false for it, as a vtable caller does.
+  STDMETHODIMP Invoke(DISPID id, REFIID riid, LCID locale, WORD flags, DISPPARAMS* params,
+                      VARIANT* result, EXCEPINFO* exception, UINT* bad_argument) override;
+
  private:
   TqvWatermarkProfile& profile() const { return profile_ref_.get(); }
   std::string Ansi(BSTR text) const { return code_page_->ToAnsi(FromBstr(text)); }

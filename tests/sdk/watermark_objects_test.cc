@@ -301,6 +301,64 @@ TEST_F(WatermarkObjectsTest, NewItemObjects) {
   EXPECT_FALSE(As<IqvTextWatermarkX>(image.Get()));
 }
 
+VARIANT Arg(VARTYPE type, double value) {
+  VARIANT v;
+  VariantInit(&v);
+  V_VT(&v) = VT_R8;
+  V_R8(&v) = value;
+  VariantChangeType(&v, &v, 0, type);
+  return v;
+}
+
+// Every property of the item objects by dispatch id: all written first,
+// then read back, so that a member in the wrong slot or two members over
+// one field would show. Base members dispatch on the derived objects.
+TEST_F(WatermarkObjectsTest, ItemPropertiesByDispatchId) {
+  struct Property {
+    DISPID id;
+    VARIANT value;
+  };
+  const std::vector<Property> common = {{202, Arg(VT_R8, 1.25)}, {203, Arg(VT_R8, 2.5)},
+                                        {204, Arg(VT_I4, 3)},    {205, Arg(VT_I4, 4)},
+                                        {206, Arg(VT_I4, 5)}};
+  std::vector<Property> text = common;
+  text.push_back({301, Arg(VT_BSTR, 6)});
+  text.push_back({303, Arg(VT_I4, 7)});
+  text.push_back({304, Arg(VT_I4, 8)});
+  std::vector<Property> image = common;
+  image.push_back({401, Arg(VT_BSTR, 9)});
+  image.push_back({402, Arg(VT_R8, 10.5)});
+  image.push_back({403, Arg(VT_R8, 11.5)});
+  image.push_back({404, Arg(VT_BOOL, 1)});
+  image.push_back({405, Arg(VT_BOOL, 0)});
+
+  ComPtr<TqvTextWatermarkX> text_item = CreateTextWatermarkX(L"t", fake_.code_page);
+  ComPtr<TqvImageWatermarkX> image_item = CreateImageWatermarkX(L"i", fake_.code_page);
+  for (auto [object, properties] : {std::pair<IDispatch*, std::vector<Property>*>{
+                                        text_item.Get(), &text},
+                                    {image_item.Get(), &image}}) {
+    DISPID put_id = DISPID_PROPERTYPUT;
+    for (Property& property : *properties) {
+      DISPPARAMS params = {&property.value, &put_id, 1, 1};
+      EXPECT_EQ(object->Invoke(property.id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
+                               &params, nullptr, nullptr, nullptr),
+                S_OK)
+          << property.id;
+    }
+    for (Property& property : *properties) {
+      Call call;
+      DISPPARAMS none = {};
+      call.hr = object->Invoke(property.id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
+                               &none, &call.result, nullptr, nullptr);
+      ASSERT_EQ(call.hr, S_OK) << property.id;
+      VariantChangeType(&call.result, &call.result, 0, V_VT(&property.value));
+      EXPECT_EQ(VarCmp(&call.result, &property.value, LOCALE_USER_DEFAULT, 0), VARCMP_EQ)
+          << property.id;
+      VariantClear(&property.value);
+    }
+  }
+}
+
 // The font an item hands out is its own: a change made through it is the
 // item's, and a font put into the item is copied, not shared.
 TEST_F(WatermarkObjectsTest, FontIsTheItemsOwn) {

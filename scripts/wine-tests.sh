@@ -2,7 +2,7 @@
 # The script clients of TessalySDK.dll under Wine: registers the DLL of a
 # Windows build in that build's throwaway prefix, then runs every VBScript
 # and JScript test client (tests/*/*_test.vbs, tests/*/*_test.js) with
-# cscript.
+# cscript, and the quickstart client of scripts/quickstart.sh.
 #
 # Wine's cscript exits 0 even when a script stops on an uncaught error, so
 # the exit code proves nothing: every client ends by printing its own count
@@ -29,6 +29,11 @@ windows_path() {
   printf 'Z:%s' "${p//\//\\}"
 }
 
+# The last `n` lines of a file that are not blank, without carriage returns.
+last_lines() {
+  (grep -v '^[[:space:]]*$' "$1" || true) | tail -n "$2" | tr -d '\r'
+}
+
 dll="$build/server/TessalySDK.dll"
 [ -f "$dll" ] || { echo "wine-tests: $dll is missing; build first"; exit 1; }
 log="$build/wine-tests.log"
@@ -50,7 +55,7 @@ for script in "$root"/tests/*/*_test.vbs "$root"/tests/*/*_test.js; do
   out="$build/wine-tests.$(basename "$script").out"
   runs=$((runs + 1))
   timeout 300 "$TQ_WINE" cscript //nologo "$(windows_path "$script")" > "$out" 2>&1 || true
-  lines=$( (grep -v '^[[:space:]]*$' "$out" || true) | tail -n 2 | tr -d '\r')
+  lines=$(last_lines "$out" 2)
   last=${lines##*$'\n'}
   # Also understood: the two last lines "checks: N" and "failures: M".
   if [[ "$lines" =~ ^checks:\ ([0-9]+)$'\n'failures:\ ([0-9]+)$ ]]; then
@@ -65,6 +70,21 @@ for script in "$root"/tests/*/*_test.vbs "$root"/tests/*/*_test.js; do
     failures=$((failures + 1))
   fi
 done
+
+# The README's main job keeps working: the quickstart client against the
+# printer's default installation folder in the prefix.
+mkdir -p "$WINEPREFIX/drive_c/Program Files/Orvane/Tessaly/Profiles"
+out="$build/wine-tests.quickstart.vbs.out"
+timeout 300 "$TQ_WINE" cscript //nologo "$(windows_path "$root/clients/quickstart.vbs")" \
+  > "$out" 2>&1 || true
+if [ "$(last_lines "$out" 1)" = "quickstart: done" ]; then
+  echo "wine-tests: clients/quickstart.vbs: done"
+else
+  echo "wine-tests: clients/quickstart.vbs FAILED"
+  cat "$out"
+  failures=$((failures + 1))
+fi
+runs=$((runs + 1))
 
 if [ "$runs" -eq 0 ]; then
   echo "wine-tests: no script clients found"

@@ -52,7 +52,9 @@ STDMETHODIMP ClassFactory::LockServer(BOOL lock) {
 
 void ClassFactory::ShowConstructionError(const std::string& message) {
   try {
-    if (messages_) messages_->Show(ConstructionErrorText(message), "DAX Error", MessageIcon::kError);
+    if (messages_) {
+      messages_->Show(ConstructionErrorText(message), "DAX Error", MessageIcon::kError);
+    }
   } catch (...) {
     // The box is a courtesy; the caller still gets E_UNEXPECTED.
   }

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "platform/fake/fake_services.h"
 #include "server/class_factory.h"
 #include "server/class_info.h"

@@ -1,7 +1,5 @@
 #include "tests/server/server_test_support.h"
 
-#include <algorithm>
-
 namespace tessaly {
 
 std::wstring ServerDllPath() {

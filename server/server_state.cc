@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "server/com_error.h"
+#include "server/com_ptr.h"
 
 namespace tessaly {
 namespace {
@@ -32,42 +33,34 @@ ITypeLib* LoadedTypeLibrary() {
 }
 
 std::unique_ptr<InterfaceTypeInfo> LookUpInterface(REFIID iid) {
-  auto info = std::make_unique<InterfaceTypeInfo>();
-  ITypeInfo* found = nullptr;
-  CheckHr(LoadedTypeLibrary()->GetTypeInfoOfGuid(iid, &found), "Finding an interface");
-  info->dispatch = found;
+  ComPtr<ITypeInfo> dispatch, vtable;
+  CheckHr(LoadedTypeLibrary()->GetTypeInfoOfGuid(iid, dispatch.Out()), "Finding an interface");
   // The dispatch information of a dual interface refers to its vtable
   // interface as implemented type -1. Invoking through the dispatch
   // information would call IDispatch::Invoke again.
   HREFTYPE vtable_ref = 0;
-  CheckHr(found->GetRefTypeOfImplType(-1, &vtable_ref), "Finding a dual interface");
-  CheckHr(found->GetRefTypeInfo(vtable_ref, &info->vtable), "Finding a dual interface");
-  // Walk the base interfaces up to IDispatch.
-  ITypeInfo* current = info->vtable;
-  current->AddRef();
-  while (current) {
+  CheckHr(dispatch->GetRefTypeOfImplType(-1, &vtable_ref), "Finding a dual interface");
+  CheckHr(dispatch->GetRefTypeInfo(vtable_ref, vtable.Out()), "Finding a dual interface");
+
+  auto info = std::make_unique<InterfaceTypeInfo>();
+  // The interface and the interfaces it derives from, up to IDispatch.
+  for (ComPtr<ITypeInfo> current = vtable; current;) {
     TYPEATTR* attr = nullptr;
-    HRESULT hr = current->GetTypeAttr(&attr);
-    if (FAILED(hr)) {
-      current->Release();
-      CheckHr(hr, "Reading an interface");
-    }
+    CheckHr(current->GetTypeAttr(&attr), "Reading an interface");
     IID this_iid = attr->guid;
     bool has_base = attr->cImplTypes > 0;
     current->ReleaseTypeAttr(attr);
-    if (IsEqualIID(this_iid, IID_IDispatch) || IsEqualIID(this_iid, IID_IUnknown)) {
-      current->Release();
-      break;
-    }
+    if (IsEqualIID(this_iid, IID_IDispatch) || IsEqualIID(this_iid, IID_IUnknown)) break;
     info->iids.push_back(this_iid);
-    ITypeInfo* base = nullptr;
+    ComPtr<ITypeInfo> base;
     HREFTYPE base_ref = 0;
     if (has_base && SUCCEEDED(current->GetRefTypeOfImplType(0, &base_ref))) {
-      current->GetRefTypeInfo(base_ref, &base);
+      current->GetRefTypeInfo(base_ref, base.Out());
     }
-    current->Release();
     current = base;
   }
+  info->dispatch = dispatch.Detach();
+  info->vtable = vtable.Detach();
   return info;
 }
 

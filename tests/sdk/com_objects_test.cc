@@ -155,31 +155,6 @@ class ComObjectsTest : public ::testing::Test {
   ComPtr<TqvTessalyX> tessaly_;
 };
 
-TEST_F(ComObjectsTest, ProductStringsAndCurrentProfileName) {
-  Open();
-  BSTR text = nullptr;
-  EXPECT_EQ(tessaly_->get_PrinterName(&text), S_OK);
-  EXPECT_EQ(Take(text), L"Orvane Tessaly");
-  EXPECT_EQ(tessaly_->get_Edition(&text), S_OK);
-  EXPECT_EQ(Take(text), L"Professional");
-  EXPECT_EQ(tessaly_->get_Version(&text), S_OK);
-  EXPECT_EQ(Take(text), L"1.0b");
-  EXPECT_EQ(tessaly_->get_CurrentProfileName(&text), S_OK);
-  EXPECT_EQ(Take(text), L"[PDF - Best Quality]");
-
-  const std::pair<DISPID, const wchar_t*> by_id[] = {
-      {211, L"Orvane Tessaly"}, {212, L"Professional"}, {213, L"1.0b"},
-      {204, L"[PDF - Best Quality]"}};
-  for (const auto& [id, expected] : by_id) {
-    Var result;
-    Invocation call;
-    Invoke(Dispatch(), id, DISPATCH_PROPERTYGET, {}, &result, &call);
-    ASSERT_EQ(call.hr, S_OK) << id;
-    ASSERT_EQ(V_VT(&result), VT_BSTR);
-    EXPECT_EQ(std::wstring(V_BSTR(&result)), expected);
-  }
-}
-
 std::vector<std::wstring> ArrayOfBstr(const VARIANT& v) {
   EXPECT_EQ(V_VT(&v), VT_ARRAY | VT_BSTR);
   if (V_VT(&v) != (VT_ARRAY | VT_BSTR)) return {};
@@ -308,97 +283,6 @@ TEST_F(ComObjectsTest, ProfileFailuresThroughInvoke) {
   ASSERT_EQ(call.hr, S_OK);
   ASSERT_EQ(V_VT(&result), VT_DISPATCH);
   ASSERT_NE(V_DISPATCH(&result), nullptr);
-}
-
-TEST_F(ComObjectsTest, ProfileLifecycle) {
-  Open();
-  Bstr x(L"X");
-  ComPtr<IqvProfileSettingsX> created;
-  ASSERT_EQ(tessaly_->CreateNewProfile(x.p, created.Out()), S_OK);
-  Bstr author(L"written to X");
-  EXPECT_EQ(created->put_DocInfoAuthor(author.p), S_OK);
-  // The new profile is current, but the current name stays.
-  BSTR text = nullptr;
-  EXPECT_EQ(Current()->get_DocInfoAuthor(&text), S_OK);
-  EXPECT_EQ(Take(text), L"written to X");
-  tessaly_->get_CurrentProfileName(&text);
-  EXPECT_EQ(Take(text), L"[PDF - Best Quality]");
-
-  EXPECT_EQ(tessaly_->SelectCurrentProfile(x.p), S_OK);
-  ComPtr<IqvProfileSettingsX> working = Current();
-  working->get_Name(&text);
-  EXPECT_EQ(Take(text), L"X");
-  Bstr edit(L"edited");
-  working->put_DocInfoAuthor(edit.p);
-  VARIANT_BOOL applied = VARIANT_FALSE;
-  EXPECT_EQ(tessaly_->ApplyChangesToCurrentProfile(&applied), S_OK);
-  EXPECT_EQ(applied, VARIANT_TRUE);
-  created->get_DocInfoAuthor(&text);
-  EXPECT_EQ(Take(text), L"edited");
-
-  Bstr copy(L"Copy of X");
-  VARIANT_BOOL saved = VARIANT_FALSE;
-  EXPECT_EQ(tessaly_->SaveCurrentProfileAs(copy.p, &saved), S_OK);
-  EXPECT_EQ(saved, VARIANT_TRUE);
-  VARIANT_BOOL deleted = VARIANT_FALSE;
-  EXPECT_EQ(tessaly_->DeleteProfile(copy.p, &deleted), S_OK);
-  EXPECT_EQ(deleted, VARIANT_TRUE);
-  EXPECT_EQ(tessaly_->DeleteProfileByIndex(1, &deleted), S_OK);
-  LONG count = 0;
-  tessaly_->GetProfileCount(&count);
-  EXPECT_EQ(count, 1);
-  EXPECT_EQ(tessaly_->Update(), S_OK);
-}
-
-TEST_F(ComObjectsTest, GlobalSettings) {
-  Open();
-  VARIANT_BOOL flag = VARIANT_FALSE;
-  EXPECT_EQ(tessaly_->put_ShowPreview(1), S_OK);  // any non-zero is true
-  EXPECT_EQ(tessaly_->get_ShowPreview(&flag), S_OK);
-  EXPECT_EQ(flag, VARIANT_TRUE);
-  EXPECT_EQ(tessaly_->put_UseCustomDocumentName(VARIANT_FALSE), S_OK);
-  tessaly_->get_UseCustomDocumentName(&flag);
-  EXPECT_EQ(flag, VARIANT_FALSE);
-  Bstr name(L"Quarterly report");
-  tessaly_->put_OutputDocumentName(name.p);
-  BSTR text = nullptr;
-  tessaly_->get_OutputDocumentName(&text);
-  EXPECT_EQ(Take(text), L"Quarterly report");
-
-  TxqvDocumentFormat format = ::PDF;
-  tessaly_->put_OutputDocumentFormat(::WMF);
-  EXPECT_EQ(tessaly_->core().manager().OutputDocumentFormat(), 10);
-  tessaly_->get_OutputDocumentFormat(&format);
-  EXPECT_EQ(format, ::WMF);
-  tessaly_->put_OutputDocumentFormat(::TIFF);
-  tessaly_->get_OutputDocumentFormat(&format);
-  EXPECT_EQ(format, ::PDF);
-
-  // By dispatch id: ShowSettingsDialog (236) put and get.
-  Invocation put;
-  VARIANT on;
-  VariantInit(&on);
-  V_VT(&on) = VT_BOOL;
-  V_BOOL(&on) = VARIANT_TRUE;
-  Invoke(Dispatch(), 236, DISPATCH_PROPERTYPUT, {on}, nullptr, &put);
-  EXPECT_EQ(put.hr, S_OK);
-  Var got;
-  Invocation get;
-  Invoke(Dispatch(), 236, DISPATCH_PROPERTYGET, {}, &got, &get);
-  ASSERT_EQ(get.hr, S_OK);
-  EXPECT_EQ(V_VT(&got), VT_BOOL);
-  EXPECT_EQ(V_BOOL(&got), VARIANT_TRUE);
-}
-
-TEST_F(ComObjectsTest, MembersNotBuiltYetAnswerNotImplemented) {
-  Open();
-  Bstr name(L"doc.txt");
-  ComPtr<IqvWatermarkProfileX> watermark;
-  VARIANT_BOOL flag = VARIANT_FALSE;
-  EXPECT_EQ(tessaly_->PrintDocument(name.p), E_NOTIMPL);
-  EXPECT_EQ(tessaly_->IsPrinting(&flag), E_NOTIMPL);
-  EXPECT_EQ(tessaly_->GetWatermarkProfile(name.p, watermark.Out()), E_NOTIMPL);
-  EXPECT_FALSE(watermark);
 }
 
 // Every property of the settings object, by its dispatch id, reads the

@@ -30,9 +30,9 @@ ComPtr<IFontDisp> FontToOle(const TqvFont& font, const CodePage& code_page) {
   description.fUnderline = (font.style & fsUnderline) != 0;
   description.fStrikethrough = (font.style & fsStrikeOut) != 0;
   ComPtr<IFontDisp> result;
-  CheckHr(OleCreateFontIndirect(&description, IID_IFontDisp,
-                                reinterpret_cast<void**>(result.Out())),
-          "OleCreateFontIndirect");
+  CheckHr(
+      OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void**>(result.Out())),
+      "OleCreateFontIndirect");
   return result;
 }
 
@@ -52,10 +52,11 @@ TqvFont FontFromOle(IFontDisp* ole_font, TqvFont base, const CodePage& code_page
   SHORT charset = 0;
   if (SUCCEEDED(font->get_Charset(&charset))) base.charset = static_cast<uint8_t>(charset);
   BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
-  base.style = static_cast<uint8_t>((Flag(font->get_Bold(&bold), bold) ? fsBold : 0) |
-                                    (Flag(font->get_Italic(&italic), italic) ? fsItalic : 0) |
-                                    (Flag(font->get_Underline(&underline), underline) ? fsUnderline : 0) |
-                                    (Flag(font->get_Strikethrough(&strike), strike) ? fsStrikeOut : 0));
+  base.style =
+      static_cast<uint8_t>((Flag(font->get_Bold(&bold), bold) ? fsBold : 0) |
+                           (Flag(font->get_Italic(&italic), italic) ? fsItalic : 0) |
+                           (Flag(font->get_Underline(&underline), underline) ? fsUnderline : 0) |
+                           (Flag(font->get_Strikethrough(&strike), strike) ? fsStrikeOut : 0));
   return base;
 }
 

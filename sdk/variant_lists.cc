@@ -7,8 +7,7 @@
 
 namespace tessaly {
 
-const char kNotAStringArrayMessage[] =
-    "The value must be a one-dimensional array of strings.";
+const char kNotAStringArrayMessage[] = "The value must be a one-dimensional array of strings.";
 
 namespace {
 
@@ -39,8 +38,7 @@ std::vector<std::wstring> LinesFromVariant(const VARIANT& value) {
   }
   VARTYPE element = V_VT(v) & VT_TYPEMASK;
   if (!(V_VT(v) & VT_ARRAY) || (element != VT_BSTR && element != VT_VARIANT)) NotAStringArray();
-  SAFEARRAY* array = (V_VT(v) & VT_BYREF) ? (V_ARRAYREF(v) ? *V_ARRAYREF(v) : nullptr)
-                                          : V_ARRAY(v);
+  SAFEARRAY* array = (V_VT(v) & VT_BYREF) ? (V_ARRAYREF(v) ? *V_ARRAYREF(v) : nullptr) : V_ARRAY(v);
   if (array == nullptr || SafeArrayGetDim(array) != 1) NotAStringArray();
   // The element type recorded in the array itself must agree with the tag.
   VARTYPE stored = VT_EMPTY;
@@ -75,8 +73,8 @@ void VariantFromLines(const std::vector<std::wstring>& lines, VARIANT* result) {
   SAFEARRAY* array = SafeArrayCreateVector(VT_BSTR, 0, static_cast<ULONG>(lines.size()));
   if (array == nullptr) throw Exception("Out of memory.");
   for (LONG i = 0; i < static_cast<LONG>(lines.size()); ++i) {
-    const std::wstring& line = lines[static_cast<size_t>(i)].empty() ? L"\r\n"
-                                                                     : lines[static_cast<size_t>(i)];
+    const std::wstring& item = lines[static_cast<size_t>(i)];
+    const std::wstring line = item.empty() ? std::wstring(L"\r\n") : item;
     BSTR text = SysAllocStringLen(line.data(), static_cast<UINT>(line.size()));
     HRESULT hr = text ? SafeArrayPutElement(array, &i, text) : E_OUTOFMEMORY;
     SysFreeString(text);  // SafeArrayPutElement stored its own copy

@@ -2,11 +2,9 @@
 // boundary: through their vtables and again through IDispatch::Invoke by
 // dispatch id, over an in-memory Env.
 #include <gtest/gtest.h>
-
-#include <windows.h>
-
 #include <oaidl.h>
 #include <olectl.h>
+#include <windows.h>
 
 #include <functional>
 #include <string>
@@ -217,16 +215,23 @@ TEST_F(ComObjectsTest, ProfileFailuresCarryTheirCodesAndHelpContexts) {
   };
   ComPtr<IqvProfileSettingsX> created;
   VARIANT_BOOL done = VARIANT_TRUE;
-  Bstr mine(L"Mine"), builtin(L"[PDF - Best Quality]"), general(L"General Settings"),
-      bad(L"a<b"), missing(L"mine");
+  Bstr mine(L"Mine"), builtin(L"[PDF - Best Quality]"), general(L"General Settings"), bad(L"a<b"),
+      missing(L"mine");
   const Case cases[] = {
-      {kExists, 6300, kProfileExistsMessage, [&] { return tessaly_->CreateNewProfile(mine.p, created.Out()); }},
-      {kProtected, 6200, kProfileProtectedMessage, [&] { return tessaly_->CreateNewProfile(builtin.p, created.Out()); }},
-      {kProtected, 6200, kProfileProtectedMessage, [&] { return tessaly_->CreateNewProfile(general.p, created.Out()); }},
-      {kInvalidName, 6500, kInvalidProfileNameMessage, [&] { return tessaly_->CreateNewProfile(bad.p, created.Out()); }},
-      {kNotFound, 6400, kProfileNotFoundMessage, [&] { return tessaly_->SelectCurrentProfile(missing.p); }},
-      {kNotFound, 6400, kProfileNotFoundMessage, [&] { return tessaly_->DeleteProfileByIndex(2, &done); }},
-      {kProtected, 6200, kProfileProtectedMessage, [&] { return tessaly_->ApplyChangesToCurrentProfile(&done); }},
+      {kExists, 6300, kProfileExistsMessage,
+       [&] { return tessaly_->CreateNewProfile(mine.p, created.Out()); }},
+      {kProtected, 6200, kProfileProtectedMessage,
+       [&] { return tessaly_->CreateNewProfile(builtin.p, created.Out()); }},
+      {kProtected, 6200, kProfileProtectedMessage,
+       [&] { return tessaly_->CreateNewProfile(general.p, created.Out()); }},
+      {kInvalidName, 6500, kInvalidProfileNameMessage,
+       [&] { return tessaly_->CreateNewProfile(bad.p, created.Out()); }},
+      {kNotFound, 6400, kProfileNotFoundMessage,
+       [&] { return tessaly_->SelectCurrentProfile(missing.p); }},
+      {kNotFound, 6400, kProfileNotFoundMessage,
+       [&] { return tessaly_->DeleteProfileByIndex(2, &done); }},
+      {kProtected, 6200, kProfileProtectedMessage,
+       [&] { return tessaly_->ApplyChangesToCurrentProfile(&done); }},
   };
   for (const Case& c : cases) {
     SetErrorInfo(0, nullptr);
@@ -489,7 +494,8 @@ TEST_F(ComObjectsTest, FontsTravelAsOleFonts) {
 
   // Setting the other font stores the OLE font's face, size and style; the
   // stored colour stays.
-  store.WriteString("Last Saved State", "HTMLLinkFontData", "Arial,10,0,-16777208,False,False,False,False");
+  store.WriteString("Last Saved State", "HTMLLinkFontData",
+                    "Arial,10,0,-16777208,False,False,False,False");
   CY nine_points{};
   nine_points.int64 = 90000;
   font->put_Size(nine_points);

@@ -35,7 +35,8 @@ End Sub
 Dim shell, fso, install, previous_install
 Set shell = CreateObject("WScript.Shell")
 Set fso = CreateObject("Scripting.FileSystemObject")
-install = fso.BuildPath(shell.ExpandEnvironmentStrings("%TEMP%"), "tessaly-vbs-" & fso.GetTempName())
+install = fso.BuildPath(shell.ExpandEnvironmentStrings("%TEMP%"), _
+    "tessaly-vbs-" & fso.GetTempName())
 fso.CreateFolder install
 fso.CreateFolder fso.BuildPath(install, "Profiles")
 On Error Resume Next

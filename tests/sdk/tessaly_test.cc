@@ -35,7 +35,9 @@ class TessalyTest : public ::testing::Test {
   void AddProfile(const std::string& name, const std::string& author = "a") {
     Store().WriteString(name, "Author", author);
   }
-  std::string Author(const std::string& section) { return Store().ReadString(section, "Author", ""); }
+  std::string Author(const std::string& section) {
+    return Store().ReadString(section, "Author", "");
+  }
   void Reopen() {
     tessaly_.reset();
     tessaly_ = std::make_unique<TqvTessaly>(fake_.env);

@@ -64,8 +64,8 @@ bool Implements(IUnknown* object, REFIID iid) {
 }  // namespace
 
 STDMETHODIMP TqvWatermarkProfileX::Invoke(DISPID id, REFIID riid, LCID locale, WORD flags,
-                                          DISPPARAMS* params, VARIANT* result,
-                                          EXCEPINFO* exception, UINT* bad_argument) {
+                                          DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                          UINT* bad_argument) {
   if ((id == kAddTextItemId || id == kAddImageItemId) && (flags & DISPATCH_METHOD) && params &&
       params->cArgs == 2 && params->cNamedArgs == 0 && IsEqualIID(riid, IID_NULL)) {
     // Arguments arrive last first: the item is the second.
@@ -80,8 +80,7 @@ STDMETHODIMP TqvWatermarkProfileX::Invoke(DISPID id, REFIID riid, LCID locale, W
       return S_OK;
     }
   }
-  return AutomationObject::Invoke(id, riid, locale, flags, params, result, exception,
-                                  bad_argument);
+  return AutomationObject::Invoke(id, riid, locale, flags, params, result, exception, bad_argument);
 }
 
 ComPtr<IDispatch> TqvWatermarkProfileX::ItemObject(const TqvWatermarkItem* item) const {

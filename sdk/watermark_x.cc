@@ -41,8 +41,7 @@ T Read(Object* object, Getter getter, const char* what) {
 }
 
 template <class Object, class Getter>
-std::string ReadAnsi(Object* object, Getter getter, const char* what,
-                     const CodePage& code_page) {
+std::string ReadAnsi(Object* object, Getter getter, const char* what, const CodePage& code_page) {
   BSTR value = nullptr;
   HRESULT hr = (object->*getter)(&value);
   std::wstring text = FromBstr(value);
@@ -60,8 +59,7 @@ ComPtr<I> ItemInterface(IUnknown* object, int32_t kind) {
       FAILED(object->QueryInterface(__uuidof(I), reinterpret_cast<void**>(item.Out())))) {
     return {};
   }
-  auto type = Read<::TxqvWatermarkType>(item.Get(), &I::get_WatermarkType,
-                                        "get_WatermarkType");
+  auto type = Read<::TxqvWatermarkType>(item.Get(), &I::get_WatermarkType, "get_WatermarkType");
   if (type != kind) return {};
   return item;
 }
@@ -89,9 +87,8 @@ STDMETHODIMP TqvTextWatermarkX::get_Font(IFontDisp** Value) {
 }
 
 STDMETHODIMP TqvTextWatermarkX::put_Font(IFontDisp* Value) {
-  return Run([&] {
-    ApplyFont(font_.Get(), FontFromOle(Value, TqvFont(), *code_page_), *code_page_);
-  });
+  return Run(
+      [&] { ApplyFont(font_.Get(), FontFromOle(Value, TqvFont(), *code_page_), *code_page_); });
 }
 
 void TqvTextWatermarkX::CopyFrom(const TqvTextWatermark& item) {
@@ -136,8 +133,7 @@ ComPtr<IDispatch> ItemObjectOf(const TqvWatermarkItem& item, const CodePage& cod
   return ComPtr<IDispatch>::Attach(object.Detach());
 }
 
-std::unique_ptr<TqvTextWatermark> TextItemOf(IqvTextWatermarkX* object,
-                                             const CodePage& code_page) {
+std::unique_ptr<TqvTextWatermark> TextItemOf(IqvTextWatermarkX* object, const CodePage& code_page) {
   using I = IqvTextWatermarkX;
   ComPtr<I> source = ItemInterface<I>(object, wtText);
   if (!source) return nullptr;

@@ -188,8 +188,7 @@ ComPtr<TqvImageWatermarkX> CreateImageWatermarkX(const std::wstring& item_name,
 // its interface so that an object another component implements serves as
 // well as ours. Item objects come out as new objects holding copies.
 ComPtr<IDispatch> ItemObjectOf(const TqvWatermarkItem& item, const CodePage& code_page);
-std::unique_ptr<TqvTextWatermark> TextItemOf(IqvTextWatermarkX* object,
-                                             const CodePage& code_page);
+std::unique_ptr<TqvTextWatermark> TextItemOf(IqvTextWatermarkX* object, const CodePage& code_page);
 std::unique_ptr<TqvImageWatermark> ImageItemOf(IqvImageWatermarkX* object,
                                                const CodePage& code_page);
 

@@ -29,10 +29,10 @@ ClassFactory& TessalyFactory() {
 }  // namespace
 }  // namespace tessaly
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    DisableThreadLibraryCalls(instance);
-  } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+// Thread notifications stay on: the statically linked runtime frees its
+// per-thread data through them.
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+  if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
     // FreeLibrary, not process exit: the system libraries are still there.
     tessaly::ReleaseServerState();
   }

@@ -90,8 +90,9 @@ void Invoke(IDispatch* object, DISPID id, VARIANT* put, VARIANT* result, Invocat
                             &call->exception, &bad_argument);
 }
 
-const std::wstring kReleased = std::wstring(kOwnerReleasedMessage,
-                                            kOwnerReleasedMessage + sizeof kOwnerReleasedMessage - 1);
+// The message is plain ASCII.
+const std::wstring kReleased(kOwnerReleasedMessage,
+                             kOwnerReleasedMessage + sizeof kOwnerReleasedMessage - 1);
 
 // One automation object of each kind over the fixture's store. `owner_`
 // stands for the main object: the objects watch it.

@@ -547,6 +547,17 @@ TEST_F(WatermarkObjectsTest, WrongKindIsRefused) {
     EXPECT_EQ(V_VT(&call.result), VT_BOOL);
     EXPECT_EQ(V_BOOL(&call.result), VARIANT_FALSE);
   }
+  // A script variable arrives by reference.
+  VARIANT variable = DispatchArg(image.Get());
+  VARIANT by_reference;
+  VariantInit(&by_reference);
+  V_VT(&by_reference) = VT_VARIANT | VT_BYREF;
+  V_VARIANTREF(&by_reference) = &variable;
+  Call call;
+  InvokeMethod(profile.Get(), 206, {by_reference, BoolArg(false)}, &call);
+  EXPECT_EQ(call.hr, S_OK);
+  EXPECT_EQ(V_BOOL(&call.result), VARIANT_FALSE);
+
   LONG count = 0;
   profile->get_Count(&count);
   EXPECT_EQ(count, 1);

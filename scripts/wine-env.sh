@@ -23,7 +23,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$TQ_WINE" wineboot -i > "$tq_build_dir/wineboot.log" 2>&1 || { cat "$tq_build_dir/wineboot.log"; return 1; }
   "$TQ_WINESERVER" -w
 fi
-"$TQ_WINESERVER" -p
+"$TQ_WINESERVER" -p || true
 # The first program of a session starts Wine's background services, which
 # inherit its standard output and keep it open: start them here, detached
 # from every pipe, so that test runners see their programs end.

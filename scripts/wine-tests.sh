@@ -47,6 +47,10 @@ if ! "$TQ_WINE" regsvr32 /s "$(windows_path "$dll")" >> "$log" 2>&1; then
   exit 1
 fi
 
+# A fresh prefix has no temporary folder until a program makes one, and the
+# clients keep their stores under %TEMP%.
+"$TQ_WINE" cmd /c 'if not exist "%TEMP%" mkdir "%TEMP%"' < /dev/null > /dev/null 2>&1 || true
+
 failures=0
 runs=0
 shopt -s nullglob

@@ -1,7 +1,10 @@
 #include "sdk/tessaly_x.h"
 
 #include "platform/env.h"
+#include "sdk/addin_settings_x.h"
 #include "sdk/variant_lists.h"
+#include "sdk/watermark_profile_x.h"
+#include "sdk/watermark_x.h"
 #include "server/com_text.h"
 #include "server/tessaly_object.h"
 
@@ -10,6 +13,10 @@ namespace tessaly {
 namespace {
 
 bool FromVariantBool(VARIANT_BOOL value) { return value != VARIANT_FALSE; }
+
+TqvLinkStyle LinkStyle(OLE_COLOR color, TxqvLinkBorderWidth width, TxqvLinkHighlightMode mode) {
+  return {static_cast<int32_t>(color), width, mode};
+}
 
 // A member that is not built yet: its [out] interface and VARIANT values
 // are cleared as every failing member's are.
@@ -25,10 +32,15 @@ HRESULT NotBuilt(Out* out) {
 TqvTessalyX::TqvTessalyX(const Env& env, IUnknown* outer)
     : AutomationObject(CLSID_qvTessaly, kTessalyProgId, outer),
       env_(env),
-      core_(std::make_unique<TqvTessaly>(env)) {}
+      core_(std::make_unique<TqvTessaly>(env)),
+      annotations_(CreateAnnotationObjectsX(core_->manager(), core_->owner(), *env.code_page)) {}
 
 ComPtr<TqvProfileSettingsX> TqvTessalyX::Wrap(TqvSettingsRef settings) {
   return MakeAutomationObject<TqvProfileSettingsX>(std::move(settings), env_.code_page);
+}
+
+ComPtr<TqvWatermarkProfileX> TqvTessalyX::Wrap(std::unique_ptr<TqvWatermarkProfile> profile) {
+  return CreateWatermarkProfileX(std::move(profile), core_->owner(), *env_.code_page);
 }
 
 // Profiles.
@@ -135,45 +147,90 @@ STDMETHODIMP TqvTessalyX::put_OutputDocumentFormat(TxqvDocumentFormat Value) {
   return Run([&] { core_->SetOutputDocumentFormat(Value); });
 }
 
-// Not built yet.
-STDMETHODIMP TqvTessalyX::GetWatermarkProfilesList(VARIANT* Value) { return NotBuilt(Value); }
-STDMETHODIMP TqvTessalyX::GetWatermarkProfile(BSTR, IqvWatermarkProfileX** Value) {
-  return NotBuilt(Value);
+// Watermark profiles and items.
+STDMETHODIMP TqvTessalyX::GetWatermarkProfilesList(VARIANT* Value) {
+  return Get(Value, [&] {
+    VARIANT list;
+    VariantFromLines(core_->GetWatermarkProfilesList(), &list);
+    return list;
+  });
 }
-STDMETHODIMP TqvTessalyX::CreateWatermarkProfile(BSTR, VARIANT_BOOL,
+STDMETHODIMP TqvTessalyX::GetWatermarkProfile(BSTR ProfileName, IqvWatermarkProfileX** Value) {
+  return Get(Value, [&] { return Wrap(core_->GetWatermarkProfile(FromBstr(ProfileName))); });
+}
+STDMETHODIMP TqvTessalyX::CreateWatermarkProfile(BSTR ProfileName, VARIANT_BOOL Overwrite,
                                                  IqvWatermarkProfileX** Value) {
-  return NotBuilt(Value);
+  return Get(Value, [&] {
+    return Wrap(core_->CreateWatermarkProfile(FromBstr(ProfileName), FromVariantBool(Overwrite)));
+  });
 }
-STDMETHODIMP TqvTessalyX::CreateTextWatermarkItem(BSTR, IqvTextWatermarkX** Value) {
-  return NotBuilt(Value);
+STDMETHODIMP TqvTessalyX::CreateTextWatermarkItem(BSTR ItemName, IqvTextWatermarkX** Value) {
+  return Get(Value, [&] { return CreateTextWatermarkX(FromBstr(ItemName), *env_.code_page); });
 }
-STDMETHODIMP TqvTessalyX::CreateImageWatermarkItem(BSTR, IqvImageWatermarkX** Value) {
-  return NotBuilt(Value);
+STDMETHODIMP TqvTessalyX::CreateImageWatermarkItem(BSTR ItemName, IqvImageWatermarkX** Value) {
+  return Get(Value, [&] { return CreateImageWatermarkX(FromBstr(ItemName), *env_.code_page); });
 }
+STDMETHODIMP TqvTessalyX::DeleteWatermarkProfile(BSTR ProfileName, VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return core_->DeleteWatermarkProfile(FromBstr(ProfileName)); });
+}
+STDMETHODIMP TqvTessalyX::DeleteWatermarkProfileByIndex(LONG Index, VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return core_->DeleteWatermarkProfileByIndex(Index); });
+}
+
+// Office add-in settings and the PDF annotations of the next job.
 STDMETHODIMP TqvTessalyX::get_OfficeAddinSettings(IqvOfficeAddinSettingsX** Value) {
-  return NotBuilt(Value);
+  return Get(Value, [&] {
+    return CreateOfficeAddinSettingsX(manager().AddinSettings(), core_->owner(), *env_.code_page);
+  });
 }
-STDMETHODIMP TqvTessalyX::put_OfficeAddinSettings(IqvOfficeAddinSettingsX*) { return NotBuilt(); }
-STDMETHODIMP TqvTessalyX::AddPDFBookmark(BSTR, LONG, LONG, LONG, LONG*) { return NotBuilt(); }
-STDMETHODIMP TqvTessalyX::AddPDFLinkToURI(BSTR, LONG, LONG, LONG, LONG, LONG, OLE_COLOR,
-                                          TxqvLinkBorderWidth, TxqvLinkHighlightMode, LONG*) {
-  return NotBuilt();
+// Accepted for the callers that assign the object back; nothing changes.
+STDMETHODIMP TqvTessalyX::put_OfficeAddinSettings(IqvOfficeAddinSettingsX*) { return S_OK; }
+STDMETHODIMP TqvTessalyX::AddPDFBookmark(BSTR Text, LONG Level, LONG VerticalPosition, LONG Page,
+                                         LONG* Value) {
+  return Get(Value, [&] {
+    return core_->AddPDFBookmark(FromBstr(Text), Level, VerticalPosition, Page);
+  });
 }
-STDMETHODIMP TqvTessalyX::AddPDFNote(BSTR, VARIANT_BOOL, LONG, LONG, LONG, LONG, LONG, OLE_COLOR,
-                                     LONG*) {
-  return NotBuilt();
+STDMETHODIMP TqvTessalyX::AddPDFLinkToURI(BSTR Address, LONG Left, LONG Top, LONG Right,
+                                          LONG Bottom, LONG Page, OLE_COLOR BorderColor,
+                                          TxqvLinkBorderWidth BorderWidth,
+                                          TxqvLinkHighlightMode HighlightMode, LONG* Value) {
+  return Get(Value, [&] {
+    return core_->AddPDFLinkToURI(FromBstr(Address), {Left, Top, Right, Bottom}, Page,
+                                  LinkStyle(BorderColor, BorderWidth, HighlightMode));
+  });
 }
-STDMETHODIMP TqvTessalyX::AddPDFLinkToFile(BSTR, LONG, LONG, LONG, LONG, LONG, OLE_COLOR,
-                                           TxqvLinkBorderWidth, TxqvLinkHighlightMode, LONG*) {
-  return NotBuilt();
+STDMETHODIMP TqvTessalyX::AddPDFLinkToFile(BSTR FileName, LONG Left, LONG Top, LONG Right,
+                                           LONG Bottom, LONG Page, OLE_COLOR BorderColor,
+                                           TxqvLinkBorderWidth BorderWidth,
+                                           TxqvLinkHighlightMode HighlightMode, LONG* Value) {
+  return Get(Value, [&] {
+    return core_->AddPDFLinkToFile(FromBstr(FileName), {Left, Top, Right, Bottom}, Page,
+                                   LinkStyle(BorderColor, BorderWidth, HighlightMode));
+  });
 }
-STDMETHODIMP TqvTessalyX::AddPDFLinkWithinDocument(LONG, LONG, LONG, LONG, LONG, LONG, LONG,
-                                                   OLE_COLOR, TxqvLinkBorderWidth,
-                                                   TxqvLinkHighlightMode, LONG*) {
-  return NotBuilt();
+STDMETHODIMP TqvTessalyX::AddPDFLinkWithinDocument(LONG Left, LONG Top, LONG Right, LONG Bottom,
+                                                   LONG Page, LONG DestVerticalPosition,
+                                                   LONG DestPage, OLE_COLOR BorderColor,
+                                                   TxqvLinkBorderWidth BorderWidth,
+                                                   TxqvLinkHighlightMode HighlightMode,
+                                                   LONG* Value) {
+  return Get(Value, [&] {
+    return core_->AddPDFLinkWithinDocument({Left, Top, Right, Bottom}, Page, DestVerticalPosition,
+                                           DestPage,
+                                           LinkStyle(BorderColor, BorderWidth, HighlightMode));
+  });
 }
-STDMETHODIMP TqvTessalyX::DeleteWatermarkProfile(BSTR, VARIANT_BOOL*) { return NotBuilt(); }
-STDMETHODIMP TqvTessalyX::DeleteWatermarkProfileByIndex(LONG, VARIANT_BOOL*) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::AddPDFNote(BSTR NoteText, VARIANT_BOOL KeepOpen, LONG Left, LONG Top,
+                                     LONG Right, LONG Bottom, LONG Page, OLE_COLOR Color,
+                                     LONG* Value) {
+  return Get(Value, [&] {
+    return core_->AddPDFNote(FromBstr(NoteText), FromVariantBool(KeepOpen),
+                             {Left, Top, Right, Bottom}, Page, static_cast<int32_t>(Color));
+  });
+}
+
+// Not built yet.
 STDMETHODIMP TqvTessalyX::SetAsDefaultPrinter(VARIANT_BOOL*) { return NotBuilt(); }
 STDMETHODIMP TqvTessalyX::RestoreDefaultPrinter(VARIANT_BOOL*) { return NotBuilt(); }
 STDMETHODIMP TqvTessalyX::PrintWordDocument(BSTR) { return NotBuilt(); }

@@ -2,17 +2,18 @@
 
 #include <memory>
 
+#include "sdk/annotation_x.h"
 #include "sdk/core/tessaly.h"
 #include "sdk/profile_settings_x.h"
+#include "sdk/watermark_profile_x.h"
 #include "server/TessalySDK.h"
 #include "server/automation_object.h"
 
 namespace tessaly {
 
 // IqvTessaly: the main object callers create. Its logic is TqvTessaly; the
-// members here only convert. The print members, the default-printer members
-// and the annotation, watermark and add-in members are not built yet and
-// answer E_NOTIMPL.
+// members here only convert. The print members and the default-printer
+// members are not built yet and answer E_NOTIMPL.
 class TqvTessalyX : public AutomationObject<IqvTessaly> {
  public:
   TqvTessalyX(const Env& env, IUnknown* outer);
@@ -55,13 +56,17 @@ class TqvTessalyX : public AutomationObject<IqvTessaly> {
   STDMETHODIMP get_OutputDocumentFormat(TxqvDocumentFormat* Value) override;
   STDMETHODIMP put_OutputDocumentFormat(TxqvDocumentFormat Value) override;
 
-  // Not built yet.
+  // Watermark profiles and items.
   STDMETHODIMP GetWatermarkProfilesList(VARIANT* Value) override;
   STDMETHODIMP GetWatermarkProfile(BSTR ProfileName, IqvWatermarkProfileX** Value) override;
   STDMETHODIMP CreateWatermarkProfile(BSTR ProfileName, VARIANT_BOOL Overwrite,
                                       IqvWatermarkProfileX** Value) override;
   STDMETHODIMP CreateTextWatermarkItem(BSTR ItemName, IqvTextWatermarkX** Value) override;
   STDMETHODIMP CreateImageWatermarkItem(BSTR ItemName, IqvImageWatermarkX** Value) override;
+  STDMETHODIMP DeleteWatermarkProfile(BSTR ProfileName, VARIANT_BOOL* Value) override;
+  STDMETHODIMP DeleteWatermarkProfileByIndex(LONG Index, VARIANT_BOOL* Value) override;
+
+  // Office add-in settings and the PDF annotations of the next job.
   STDMETHODIMP get_OfficeAddinSettings(IqvOfficeAddinSettingsX** Value) override;
   STDMETHODIMP put_OfficeAddinSettings(IqvOfficeAddinSettingsX* Value) override;
   STDMETHODIMP AddPDFBookmark(BSTR Text, LONG Level, LONG VerticalPosition, LONG Page,
@@ -78,8 +83,8 @@ class TqvTessalyX : public AutomationObject<IqvTessaly> {
                                         LONG DestVerticalPosition, LONG DestPage,
                                         OLE_COLOR BorderColor, TxqvLinkBorderWidth BorderWidth,
                                         TxqvLinkHighlightMode HighlightMode, LONG* Value) override;
-  STDMETHODIMP DeleteWatermarkProfile(BSTR ProfileName, VARIANT_BOOL* Value) override;
-  STDMETHODIMP DeleteWatermarkProfileByIndex(LONG Index, VARIANT_BOOL* Value) override;
+
+  // Not built yet.
   STDMETHODIMP SetAsDefaultPrinter(VARIANT_BOOL* Value) override;
   STDMETHODIMP RestoreDefaultPrinter(VARIANT_BOOL* Value) override;
   STDMETHODIMP PrintWordDocument(BSTR DocumentName) override;
@@ -90,10 +95,14 @@ class TqvTessalyX : public AutomationObject<IqvTessaly> {
 
  private:
   ComPtr<TqvProfileSettingsX> Wrap(TqvSettingsRef settings);
+  ComPtr<TqvWatermarkProfileX> Wrap(std::unique_ptr<TqvWatermarkProfile> profile);
   TqvProfileManager& manager() { return core_->manager(); }
 
   const Env& env_;
   std::unique_ptr<TqvTessaly> core_;
+  // Created with the object and held for its life; released before the
+  // core, whose manager owns the lists under them.
+  TqvAnnotationObjectsX annotations_;
 };
 
 }  // namespace tessaly

@@ -82,6 +82,9 @@ class AutomationObject : public Interface, public ISupportErrorInfo, public IPro
   STDMETHODIMP Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
                       VARIANT* result, EXCEPINFO* exception, UINT* bad_argument) override {
     if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    // A script's Set statement assigns with PROPERTYPUTREF. The type library
+    // declares its object properties with propput only, so that is the put.
+    if (flags == DISPATCH_PROPERTYPUTREF) flags = DISPATCH_PROPERTYPUT;
     return type_info_->vtable->Invoke(static_cast<Interface*>(this), id, flags, params, result,
                                       exception, bad_argument);
   }

@@ -1,6 +1,9 @@
 #include "sdk/core/tessaly.h"
 
 #include <algorithm>
+#include <limits>
+
+#include "addin/list_protocols.h"
 
 #include "common/sdk_error.h"
 #include "platform/code_page.h"
@@ -41,6 +44,31 @@ bool ValidName(const std::wstring& name) {
 [[noreturn]] void Fail(int32_t help_context, const char* message) {
   throw SdkError(help_context, message);
 }
+
+// Runs a watermark operation of the manager, its missing profile reported
+// as the SDK's error 6400.
+template <typename Operation>
+auto WatermarkNotFoundAs6400(Operation&& operation) {
+  try {
+    return operation();
+  } catch (const EProfileNotFound& e) {
+    throw SdkError(kHelpProfileNotFound, e.what());
+  }
+}
+
+int32_t Saturated(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+void SetLinkStyle(TqvAddinPDFHyperlink& link, const TqvLinkStyle& style) {
+  link.SetBorderColor(style.border_color);
+  link.SetBorderWidth(style.border_width);
+  link.SetHighlightMode(style.highlight_mode);
+}
+
+// TxqvHyperLinkType.
+enum : int32_t { kWithinDocument = 0, kInternetLink = 1, kFileAttachment = 2 };
 
 // The printer's format code of each TxqvDocumentFormat. TIFF, PNG and SVG
 // have no code of their own and are stored as PDF; WMF and EMF are swapped.
@@ -229,6 +257,90 @@ void TqvTessaly::SetOutputDocumentFormat(int32_t value) {
     if (row.format == value) return manager_->SetOutputDocumentFormat(row.code);
   }
   manager_->SetOutputDocumentFormat(0);
+}
+
+std::vector<std::wstring> TqvTessaly::GetWatermarkProfilesList() {
+  std::vector<std::wstring> names;
+  for (const std::string& name : manager_->GetWatermarkProfilesList()) {
+    names.push_back(manager_->ToWide(name));
+  }
+  return names;
+}
+
+std::unique_ptr<TqvWatermarkProfile> TqvTessaly::GetWatermarkProfile(const std::wstring& name) {
+  return WatermarkNotFoundAs6400([&] { return manager_->GetWatermarkProfile(name); });
+}
+
+std::unique_ptr<TqvWatermarkProfile> TqvTessaly::CreateWatermarkProfile(const std::wstring& name,
+                                                                        bool overwrite) {
+  return manager_->CreateWatermarkProfile(name, overwrite);
+}
+
+bool TqvTessaly::DeleteWatermarkProfile(const std::wstring& name) {
+  return WatermarkNotFoundAs6400([&] { return manager_->DeleteWatermarkProfile(name); });
+}
+
+bool TqvTessaly::DeleteWatermarkProfileByIndex(int32_t index) {
+  return WatermarkNotFoundAs6400([&] { return manager_->DeleteWatermarkProfileByIndex(index); });
+}
+
+int32_t TqvTessaly::AddPDFBookmark(const std::wstring& text, int32_t level,
+                                   int32_t vertical_position, int32_t page) {
+  return AppendEntry(manager_->Bookmarks(), [&](TqvAddinPDFBookmark& bookmark) {
+    bookmark.SetText(manager_->ToAnsi(text));
+    bookmark.SetLevel(level);
+    bookmark.SetPage(page);
+    bookmark.SetVerticalPos(vertical_position);
+  });
+}
+
+int32_t TqvTessaly::AddPDFLinkToURI(const std::wstring& address, const TqvRect& rect,
+                                    int32_t page, const TqvLinkStyle& style) {
+  return AppendEntry(manager_->Hyperlinks(), [&](TqvAddinPDFHyperlink& link) {
+    link.SetHyperLinkType(kInternetLink);
+    link.SetURI(manager_->ToAnsi(address));
+    link.SetSourceRect(rect);
+    link.SetSourcePage(page);
+    SetLinkStyle(link, style);
+  });
+}
+
+int32_t TqvTessaly::AddPDFLinkToFile(const std::wstring& file_name, const TqvRect& rect,
+                                     int32_t page, const TqvLinkStyle& style) {
+  return AppendEntry(manager_->Hyperlinks(), [&](TqvAddinPDFHyperlink& link) {
+    link.SetHyperLinkType(kFileAttachment);
+    link.SetFileName(manager_->ToAnsi(file_name));
+    link.SetSourceRect(rect);
+    link.SetSourcePage(page);
+    SetLinkStyle(link, style);
+  });
+}
+
+int32_t TqvTessaly::AddPDFLinkWithinDocument(const TqvRect& rect, int32_t page,
+                                             int32_t dest_vertical_position, int32_t dest_page,
+                                             const TqvLinkStyle& style) {
+  TqvRect destination = rect;
+  destination.top = dest_vertical_position;
+  destination.bottom = Saturated(int64_t{dest_vertical_position} + rect.bottom - rect.top);
+  return AppendEntry(manager_->Hyperlinks(), [&](TqvAddinPDFHyperlink& link) {
+    link.SetHyperLinkType(kWithinDocument);
+    link.SetSourceRect(rect);
+    link.SetSourcePage(page);
+    link.SetDestPage(dest_page);
+    link.SetDestRect(destination);
+    SetLinkStyle(link, style);
+  });
+}
+
+int32_t TqvTessaly::AddPDFNote(const std::wstring& text, bool keep_open, const TqvRect& rect,
+                               int32_t page, int32_t color) {
+  return AppendEntry(manager_->Notes(), [&](TqvAddinPDFNotes& note) {
+    note.SetContent(manager_->ToAnsi(text));
+    note.SetRect(rect);
+    note.SetPage(page);
+    note.SetOpen(keep_open);
+    note.SetColor(color);
+  });
 }
 
 void TqvTessaly::Update() {

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "addin/rect.h"
 #include "platform/env.h"
 #include "profiles/profile_manager.h"
 #include "sdk/core/settings_ref.h"
+#include "watermarks/watermark_profile.h"
 
 namespace tessaly {
 
@@ -23,6 +25,14 @@ enum : int32_t {
   kJPEG = 6, kBMP = 7, kGIF = 8, kWMF = 9, kEMF = 10,
 };
 }
+
+// How a PDF link is drawn: TxqvLinkBorderWidth and TxqvLinkHighlightMode
+// values and an OLE colour.
+struct TqvLinkStyle {
+  int32_t border_color = 0;
+  int32_t border_width = 0;
+  int32_t highlight_mode = 0;
+};
 
 // The main SDK object without its COM clothing: the caller's view of the
 // profiles, the current profile and its working copy, and the global
@@ -40,6 +50,9 @@ class TqvTessaly {
   TqvTessaly& operator=(const TqvTessaly&) = delete;
 
   TqvProfileManager& manager() { return *manager_; }
+  // Expires with this object: the objects handed out over its stores watch
+  // it and fail cleanly once it is gone.
+  std::weak_ptr<const void> owner() const { return alive_; }
 
   // Profiles.
   bool DeleteProfile(const std::wstring& name);
@@ -67,6 +80,34 @@ class TqvTessaly {
   // TxqvDocumentFormat, mapped to and from the printer's own format code.
   int32_t OutputDocumentFormat();
   void SetOutputDocumentFormat(int32_t value);
+
+  // Watermark profiles. A name that is not there, an index outside the
+  // names as last listed, or a removal the store refuses, is error 6400.
+  std::vector<std::wstring> GetWatermarkProfilesList();
+  std::unique_ptr<TqvWatermarkProfile> GetWatermarkProfile(const std::wstring& name);
+  std::unique_ptr<TqvWatermarkProfile> CreateWatermarkProfile(const std::wstring& name,
+                                                              bool overwrite);
+  // False when the store keeps the profile, as it keeps "None".
+  bool DeleteWatermarkProfile(const std::wstring& name);
+  bool DeleteWatermarkProfileByIndex(int32_t index);
+
+  // The PDF annotations of the next job, each appended to its list in the
+  // PlugIn store; each returns the new entry's number.
+  int32_t AddPDFBookmark(const std::wstring& text, int32_t level, int32_t vertical_position,
+                         int32_t page);
+  int32_t AddPDFLinkToURI(const std::wstring& address, const TqvRect& rect, int32_t page,
+                          const TqvLinkStyle& style);
+  int32_t AddPDFLinkToFile(const std::wstring& file_name, const TqvRect& rect, int32_t page,
+                           const TqvLinkStyle& style);
+  // The destination is the source rectangle moved down the page to
+  // `dest_vertical_position`: its top is that position, its height and
+  // sides are the source's.
+  int32_t AddPDFLinkWithinDocument(const TqvRect& rect, int32_t page,
+                                   int32_t dest_vertical_position, int32_t dest_page,
+                                   const TqvLinkStyle& style);
+  // `keep_open` is one value for the whole note list.
+  int32_t AddPDFNote(const std::wstring& text, bool keep_open, const TqvRect& rect, int32_t page,
+                     int32_t color);
 
   // Raises "qvPD" and writes both stores to disk, ready for a print job.
   void Update();

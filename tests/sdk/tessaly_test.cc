@@ -7,6 +7,7 @@
 #include "common/sdk_error.h"
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_errors.h"
+#include "watermarks/watermark_items.h"
 
 namespace tessaly {
 namespace {
@@ -14,6 +15,8 @@ namespace {
 using Names = std::vector<std::wstring>;
 
 const char kProfilesPath[] = "C:\\Program Files\\Orvane\\Tessaly\\Profiles\\Profiles.qvf";
+const char kWatermarkPath[] =
+    "C:\\Program Files\\Orvane\\Tessaly\\Profiles\\WatermarkProfiles.xml";
 
 // The help context of the SdkError that `call` raises; -1 for another
 // exception, 0 for none.
@@ -272,6 +275,134 @@ TEST_F(TessalyTest, HandlesFailCleanlyOnceTheMainObjectIsGone) {
   } catch (const Exception& e) {
     EXPECT_STREQ(e.what(), kSettingsDisconnectedMessage);
   }
+}
+
+// The AddPDF members append: each new entry's fields land under its number,
+// and the number comes back.
+TEST_F(TessalyTest, AddPDFBookmarksAppendUnderTheirNumbers) {
+  EXPECT_EQ(tessaly_->AddPDFBookmark(L"Chapter 1", 0, 120, 1), 1);
+  EXPECT_EQ(tessaly_->AddPDFBookmark(L"Gr\u00fc\u00dfe", 1, 300, 2), 2);
+  TqvAddinPDFBookmark& list = tessaly_->manager().Bookmarks();
+  EXPECT_EQ(list.Count(), 2);
+  list.SetNumber(1);
+  EXPECT_EQ(list.Text(), "Chapter 1");
+  EXPECT_EQ(list.VerticalPos(), 120);
+  list.SetNumber(2);
+  EXPECT_EQ(list.Text(), "Gr\xfc\xdf" "e");
+  EXPECT_EQ(list.Level(), 1);
+  EXPECT_EQ(list.Page(), 2);
+  EXPECT_EQ(list.VerticalPos(), 300);
+}
+
+TEST_F(TessalyTest, AddPDFLinksAppendAfterTheStoredCount) {
+  TqvAddinPDFHyperlink& list = tessaly_->manager().Hyperlinks();
+  list.SetCount(3);
+  list.SetNumber(4);
+  list.SetDestRect({7, 8, 9, 10});
+  list.SetDestPage(6);
+  const TqvLinkStyle style{0xFF0000, 2, 3};
+  EXPECT_EQ(tessaly_->AddPDFLinkToURI(L"http://example.com/", {10, 20, 110, 40}, 5, style), 4);
+  EXPECT_EQ(list.Number(), 4);
+  EXPECT_EQ(list.HyperLinkType(), 1);
+  EXPECT_EQ(list.URI(), "http://example.com/");
+  EXPECT_EQ(list.SourceRect(), (TqvRect{10, 20, 110, 40}));
+  EXPECT_EQ(list.SourcePage(), 5);
+  EXPECT_EQ(list.BorderColor(), 0xFF0000);
+  EXPECT_EQ(list.BorderWidth(), 2);
+  EXPECT_EQ(list.HighlightMode(), 3);
+  // A link to an address has no destination: entry 4's stays as it was.
+  EXPECT_EQ(list.DestRect(), (TqvRect{7, 8, 9, 10}));
+  EXPECT_EQ(list.DestPage(), 6);
+
+  EXPECT_EQ(tessaly_->AddPDFLinkToFile(L"C:\\data\\sheet.xls", {1, 2, 3, 4}, 1, {}), 5);
+  EXPECT_EQ(list.HyperLinkType(), 2);
+  EXPECT_EQ(list.FileName(), "C:\\data\\sheet.xls");
+  EXPECT_EQ(list.URI(), "");
+  EXPECT_EQ(list.Count(), 5);
+}
+
+// The destination is the source rectangle moved to the destination's
+// vertical position, so the printer finds the caller's position as the
+// destination's top.
+TEST_F(TessalyTest, AddPDFLinkWithinDocumentStoresTheDestinationPosition) {
+  TqvAddinPDFHyperlink& list = tessaly_->manager().Hyperlinks();
+  EXPECT_EQ(tessaly_->AddPDFLinkWithinDocument({10, 100, 110, 120}, 1, 500, 3, {0, 1, 2}), 1);
+  EXPECT_EQ(list.HyperLinkType(), 0);
+  EXPECT_EQ(list.SourceRect(), (TqvRect{10, 100, 110, 120}));
+  EXPECT_EQ(list.SourcePage(), 1);
+  EXPECT_EQ(list.DestPage(), 3);
+  EXPECT_EQ(list.DestRect(), (TqvRect{10, 500, 110, 520}));
+  EXPECT_EQ(list.BorderWidth(), 1);
+
+  // A height that would carry the bottom past the range stops at its end.
+  EXPECT_EQ(tessaly_->AddPDFLinkWithinDocument({0, 0, 5, 100}, 1, INT32_MAX - 10, 2, {}), 2);
+  EXPECT_EQ(list.DestRect(), (TqvRect{0, INT32_MAX - 10, 5, INT32_MAX}));
+}
+
+TEST_F(TessalyTest, AddPDFNoteOpenFlagIsOneForTheWholeList) {
+  TqvAddinPDFNotes& list = tessaly_->manager().Notes();
+  EXPECT_EQ(tessaly_->AddPDFNote(L"Look here", false, {5, 5, 50, 50}, 2, 0xFFFF), 1);
+  EXPECT_FALSE(list.Open());
+  EXPECT_EQ(tessaly_->AddPDFNote(L"And here", true, {5, 60, 50, 110}, 3, 0xFF), 2);
+  list.SetNumber(1);
+  EXPECT_TRUE(list.Open());
+  EXPECT_EQ(list.Content(), "Look here");
+  EXPECT_EQ(list.Rect(), (TqvRect{5, 5, 50, 50}));
+  EXPECT_EQ(list.Color(), 0xFFFF);
+  list.SetNumber(2);
+  EXPECT_EQ(list.Page(), 3);
+}
+
+// The appended entries reach the PlugIn file with the next flush.
+TEST_F(TessalyTest, AppendedEntriesReachThePlugInFileOnUpdate) {
+  tessaly_->AddPDFBookmark(L"Kept", 0, 0, 1);
+  tessaly_->Update();
+  FakeEnv other;
+  for (const std::string& path : fake_.files.Paths()) other.files.Put(path, fake_.files.Get(path));
+  TqvTessaly reader(other.env);
+  EXPECT_EQ(reader.manager().Bookmarks().Count(), 1);
+  EXPECT_EQ(reader.manager().Bookmarks().Text(), "Kept");
+}
+
+TEST_F(TessalyTest, WatermarkProfilesThroughTheMainObject) {
+  EXPECT_EQ(tessaly_->GetWatermarkProfilesList(), Names{L"None"});
+  EXPECT_FALSE(tessaly_->DeleteWatermarkProfile(L"None"));
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->DeleteWatermarkProfileByIndex(0); }), 6400);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->GetWatermarkProfile(L"Draft"); }), 6400);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->DeleteWatermarkProfile(L"Draft"); }), 6400);
+
+  // A new profile reaches the file with its first item.
+  std::unique_ptr<TqvWatermarkProfile> created =
+      tessaly_->CreateWatermarkProfile(L"Entw\u00fcrfe", false);
+  EXPECT_EQ(tessaly_->GetWatermarkProfilesList(), Names{L"None"});
+  auto item = std::make_unique<TqvTextWatermark>();
+  item->SetItemName("Stamp");
+  item->SetText("DRAFT");
+  EXPECT_TRUE(created->AddTextItem(std::move(item), false));
+  EXPECT_EQ(tessaly_->GetWatermarkProfilesList(), (Names{L"None", L"Entw\u00fcrfe"}));
+  EXPECT_NE(fake_.files.Get(kWatermarkPath).find("DRAFT"), std::string::npos);
+
+  std::unique_ptr<TqvWatermarkProfile> opened = tessaly_->GetWatermarkProfile(L"Entw\u00fcrfe");
+  ASSERT_EQ(opened->Count(), 1);
+  EXPECT_EQ(opened->GetItemByIndex(0)->ItemName(), "Stamp");
+  // Created again with Overwrite, the profile starts empty.
+  EXPECT_EQ(tessaly_->CreateWatermarkProfile(L"Entw\u00fcrfe", true)->Count(), 0);
+
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->DeleteWatermarkProfileByIndex(2); }), 6400);
+  EXPECT_EQ(HelpContextOf([&] { tessaly_->DeleteWatermarkProfileByIndex(-1); }), 6400);
+}
+
+TEST_F(TessalyTest, DeleteWatermarkProfileByIndexUsesTheNamesAsLastListed) {
+  for (const wchar_t* name : {L"A", L"B"}) {
+    auto item = std::make_unique<TqvTextWatermark>();
+    item->SetItemName("i");
+    tessaly_->CreateWatermarkProfile(name, false)->AddTextItem(std::move(item), false);
+  }
+  EXPECT_EQ(tessaly_->GetWatermarkProfilesList(), (Names{L"None", L"A", L"B"}));
+  EXPECT_TRUE(tessaly_->DeleteWatermarkProfileByIndex(1));
+  EXPECT_EQ(tessaly_->GetWatermarkProfilesList(), (Names{L"None", L"B"}));
+  EXPECT_TRUE(tessaly_->DeleteWatermarkProfile(L"B"));
+  EXPECT_EQ(tessaly_->GetWatermarkProfilesList(), Names{L"None"});
 }
 
 }  // namespace

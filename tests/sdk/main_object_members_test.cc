@@ -133,6 +133,18 @@ TEST_F(MainObjectMembersTest, AddPDFMembersAppendAndReachThePlugInFile) {
   EXPECT_EQ(reader.Notes().Content(), "Look here");
 }
 
+// Where the destination position goes is told to callers by the type
+// library, which object browsers and IntelliSense show.
+TEST_F(MainObjectMembersTest, TypeLibraryTellsWhereTheDestinationPositionGoes) {
+  ComPtr<ITypeInfo> info;
+  ASSERT_EQ(tessaly_->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.Out()), S_OK);
+  BSTR doc = nullptr;
+  ASSERT_EQ(info->GetDocumentation(kAddPDFLinkWithinDocumentId, nullptr, &doc, nullptr, nullptr),
+            S_OK);
+  std::wstring text = Take(doc);
+  EXPECT_NE(text.find(L"moved to DestVerticalPosition (its top)"), std::wstring::npos) << text.size();
+}
+
 TEST_F(MainObjectMembersTest, WatermarkProfileLifecycle) {
   EXPECT_EQ(WatermarkNames(), std::vector<std::wstring>{L"None"});
   Bstr none(L"None"), draft(L"Draft"), stamp(L"Stamp"), logo(L"Logo");

@@ -18,17 +18,12 @@ Sub Check(name, actual, expected)
   End If
 End Sub
 
-' Runs a statement that must fail with `number` and `description`.
-Sub CheckError(name, statement, number, description)
-  On Error Resume Next
-  Execute statement
-  Dim got_number, got_description
-  got_number = Err.Number
-  got_description = Err.Description
+' Checks the error that the statement just run under On Error Resume Next
+' left, and clears it.
+Sub CheckError(name, number, description)
+  Check name & " Err.Number", Hex(Err.Number), Hex(number)
+  Check name & " Err.Description", Err.Description, description
   Err.Clear
-  On Error GoTo 0
-  Check name & " Err.Number", Hex(got_number), Hex(number)
-  Check name & " Err.Description", got_description, description
 End Sub
 
 ' A fresh installation folder of our own for the run.

@@ -16,79 +16,10 @@
 #include "sdk/addin_settings_x.h"
 #include "sdk/annotation_x.h"
 #include "tests/addin/plugin_fixture.h"
+#include "tests/sdk/com_test_support.h"
 
 namespace tessaly {
 namespace {
-
-struct Bstr {
-  explicit Bstr(const wchar_t* text = L"") : p(SysAllocString(text)) {}
-  ~Bstr() { SysFreeString(p); }
-  Bstr(const Bstr&) = delete;
-  Bstr& operator=(const Bstr&) = delete;
-  BSTR p;
-};
-
-struct Var : VARIANT {
-  Var() { VariantInit(this); }
-  ~Var() { VariantClear(this); }
-  Var(const Var&) = delete;
-  Var& operator=(const Var&) = delete;
-};
-
-std::wstring Take(BSTR text) {
-  std::wstring out = text ? text : L"";
-  SysFreeString(text);
-  return out;
-}
-
-struct ErrorObject {
-  bool present = false;
-  GUID guid{};
-  std::wstring source, description;
-};
-
-ErrorObject TakeErrorInfo() {
-  ErrorObject out;
-  IErrorInfo* info = nullptr;
-  if (GetErrorInfo(0, &info) != S_OK || !info) return out;
-  out.present = true;
-  info->GetGUID(&out.guid);
-  BSTR text = nullptr;
-  info->GetSource(&text);
-  out.source = Take(text);
-  text = nullptr;
-  info->GetDescription(&text);
-  out.description = Take(text);
-  info->Release();
-  return out;
-}
-
-struct Invocation {
-  HRESULT hr = S_OK;
-  EXCEPINFO exception{};
-  ~Invocation() {
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
-    SysFreeString(exception.bstrHelpFile);
-  }
-  std::wstring description() const {
-    return exception.bstrDescription ? exception.bstrDescription : L"";
-  }
-};
-
-// A property get (no `put`) or put by dispatch id.
-void Invoke(IDispatch* object, DISPID id, VARIANT* put, VARIANT* result, Invocation* call) {
-  DISPID put_id = DISPID_PROPERTYPUT;
-  DISPPARAMS params = {};
-  WORD flags = DISPATCH_PROPERTYGET;
-  if (put) {
-    params = {put, &put_id, 1, 1};
-    flags = DISPATCH_PROPERTYPUT;
-  }
-  UINT bad_argument = 0;
-  call->hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result,
-                            &call->exception, &bad_argument);
-}
 
 // The message is plain ASCII.
 const std::wstring kReleased(kOwnerReleasedMessage,
@@ -181,16 +112,17 @@ TEST_F(AddinObjectsTest, EveryMemberRoundTripsByDispatchId) {
       Var value;
       ValueFor(members[i], i, &value);
       Invocation call;
-      Invoke(table.object, members[i].dispid, &value, nullptr, &call);
+      Invoke(table.object, members[i].dispid, DISPATCH_PROPERTYPUT, {value}, &call);
       ASSERT_EQ(call.hr, S_OK) << members[i].name;
     }
     for (size_t i = 0; i < members.size(); ++i) {
       if (std::string(members[i].name) == "Number") continue;
       SCOPED_TRACE(members[i].name);
-      Var expected, got;
+      Var expected;
       ValueFor(members[i], i, &expected);
       Invocation call;
-      Invoke(table.object, members[i].dispid, nullptr, &got, &call);
+      Invoke(table.object, members[i].dispid, DISPATCH_PROPERTYGET, {}, &call);
+      VARIANT& got = call.result;
       ASSERT_EQ(call.hr, S_OK);
       if (V_VT(&expected) == VT_I4) {
         // Enumerations and colours arrive as their own integer types.
@@ -380,16 +312,15 @@ TEST_F(AddinObjectsTest, ObjectsFailCleanlyOnceTheirOwnerIsGone) {
     for (size_t i = 0; i < table.members->size(); ++i) {
       const AddinMember& member = (*table.members)[i];
       SCOPED_TRACE(member.name);
-      Var got;
       Invocation get;
-      Invoke(table.object, member.dispid, nullptr, &got, &get);
+      Invoke(table.object, member.dispid, DISPATCH_PROPERTYGET, {}, &get);
       EXPECT_EQ(get.hr, DISP_E_EXCEPTION);
       EXPECT_EQ(get.exception.scode, E_UNEXPECTED);
       EXPECT_EQ(get.description(), kReleased);
       Var value;
       ValueFor(member, i, &value);
       Invocation put;
-      Invoke(table.object, member.dispid, &value, nullptr, &put);
+      Invoke(table.object, member.dispid, DISPATCH_PROPERTYPUT, {value}, &put);
       EXPECT_EQ(put.exception.scode, E_UNEXPECTED);
     }
   }

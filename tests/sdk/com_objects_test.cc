@@ -16,6 +16,7 @@
 #include "sdk/tessaly_x.h"
 #include "sdk/variant_lists.h"
 #include "server/server_state.h"
+#include "tests/sdk/com_test_support.h"
 
 namespace tessaly {
 namespace {
@@ -25,99 +26,9 @@ constexpr HRESULT kExists = static_cast<HRESULT>(0x80041A9C);
 constexpr HRESULT kNotFound = static_cast<HRESULT>(0x80041B00);
 constexpr HRESULT kInvalidName = static_cast<HRESULT>(0x80041B64);
 
-// Owns a BSTR.
-struct Bstr {
-  explicit Bstr(const wchar_t* text = L"") : p(SysAllocString(text)) {}
-  ~Bstr() { SysFreeString(p); }
-  Bstr(const Bstr&) = delete;
-  Bstr& operator=(const Bstr&) = delete;
-  BSTR p;
-};
-
-// Owns a VARIANT.
-struct Var : VARIANT {
-  Var() { VariantInit(this); }
-  ~Var() { VariantClear(this); }
-  Var(const Var&) = delete;
-  Var& operator=(const Var&) = delete;
-};
-
-std::wstring Take(BSTR text) {
-  std::wstring out = text ? text : L"";
-  SysFreeString(text);
-  return out;
-}
-
-// The thread's error object, as a caller reads it after a failure.
-struct ErrorObject {
-  GUID guid{};
-  std::wstring source, description;
-  DWORD help_context = 0;
-  bool present = false;
-};
-
-ErrorObject TakeErrorInfo() {
-  ErrorObject out;
-  IErrorInfo* info = nullptr;
-  if (GetErrorInfo(0, &info) != S_OK || !info) return out;
-  out.present = true;
-  BSTR text = nullptr;
-  info->GetGUID(&out.guid);
-  info->GetSource(&text);
-  out.source = Take(text);
-  text = nullptr;
-  info->GetDescription(&text);
-  out.description = Take(text);
-  info->GetHelpContext(&out.help_context);
-  info->Release();
-  return out;
-}
-
 std::wstring Wide(const char* ansi) {
   Cp1252CodePage code_page;
   return code_page.FromAnsi(ansi);
-}
-
-// IDispatch::Invoke by dispatch id. `args` in the order of the parameter
-// list; a property put passes its value as the one argument.
-struct Invocation {
-  HRESULT hr = S_OK;
-  EXCEPINFO exception{};
-  ~Invocation() {
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
-    SysFreeString(exception.bstrHelpFile);
-  }
-};
-
-void Invoke(IDispatch* object, DISPID id, WORD flags, std::vector<VARIANT> args, VARIANT* result,
-            Invocation* call) {
-  std::vector<VARIANT> reversed(args.rbegin(), args.rend());
-  DISPID put_id = DISPID_PROPERTYPUT;
-  DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-  if (flags == DISPATCH_PROPERTYPUT) {
-    params.rgdispidNamedArgs = &put_id;
-    params.cNamedArgs = 1;
-  }
-  UINT bad_argument = 0;
-  call->hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result,
-                            &call->exception, &bad_argument);
-}
-
-VARIANT BstrArg(BSTR text) {
-  VARIANT v;
-  VariantInit(&v);
-  V_VT(&v) = VT_BSTR;
-  V_BSTR(&v) = text;
-  return v;
-}
-
-VARIANT I4Arg(LONG value) {
-  VARIANT v;
-  VariantInit(&v);
-  V_VT(&v) = VT_I4;
-  V_I4(&v) = value;
-  return v;
 }
 
 class ComObjectsTest : public ::testing::Test {
@@ -181,9 +92,9 @@ TEST_F(ComObjectsTest, ProfilesListIsAOneDimensionalArrayOfBstr) {
   EXPECT_EQ(tessaly_->GetProfilesList(&list), S_OK);
   EXPECT_EQ(ArrayOfBstr(list),
             (std::vector<std::wstring>{L"[PDF - Best Quality]", L"\r\n", L"Mine"}));
-  Var by_id;
   Invocation call;
-  Invoke(Dispatch(), 209, DISPATCH_METHOD, {}, &by_id, &call);
+  Invoke(Dispatch(), 209, DISPATCH_METHOD, {}, &call);
+  VARIANT& by_id = call.result;
   ASSERT_EQ(call.hr, S_OK);
   EXPECT_EQ(ArrayOfBstr(by_id).size(), 3u);
   LONG count = 0;
@@ -269,9 +180,8 @@ TEST_F(ComObjectsTest, ProfileFailuresThroughInvoke) {
       {231, {I4Arg(-1)}, kNotFound, 6400, kProfileNotFoundMessage},
   };
   for (const Case& c : cases) {
-    Var result;
     Invocation call;
-    Invoke(Dispatch(), c.id, DISPATCH_METHOD, c.args, &result, &call);
+    Invoke(Dispatch(), c.id, DISPATCH_METHOD, c.args, &call);
     EXPECT_EQ(call.hr, DISP_E_EXCEPTION) << c.id;
     EXPECT_EQ(call.exception.scode, c.scode) << c.id;
     EXPECT_EQ(call.exception.dwHelpContext, c.help_context);
@@ -282,9 +192,9 @@ TEST_F(ComObjectsTest, ProfileFailuresThroughInvoke) {
   }
   // And a success: the new profile comes back as an object.
   Bstr fresh(L"Fresh");
-  Var result;
   Invocation call;
-  Invoke(Dispatch(), 207, DISPATCH_METHOD, {BstrArg(fresh.p)}, &result, &call);
+  Invoke(Dispatch(), 207, DISPATCH_METHOD, {BstrArg(fresh.p)}, &call);
+  VARIANT& result = call.result;
   ASSERT_EQ(call.hr, S_OK);
   ASSERT_EQ(V_VT(&result), VT_DISPATCH);
   ASSERT_NE(V_DISPATCH(&result), nullptr);
@@ -298,9 +208,9 @@ TEST_F(ComObjectsTest, EverySettingReadsItsDefaultByDispatchId) {
   ComPtr<IqvProfileSettingsX> settings = Current();
   for (const ProfileKey& row : kProfileKeys) {
     SCOPED_TRACE(row.name);
-    Var value;
     Invocation call;
-    Invoke(settings.Get(), row.dispid, DISPATCH_PROPERTYGET, {}, &value, &call);
+    Invoke(settings.Get(), row.dispid, DISPATCH_PROPERTYGET, {}, &call);
+    VARIANT& value = call.result;
     ASSERT_EQ(call.hr, S_OK);
     switch (row.kind) {
       case ProfileKind::kString:
@@ -528,7 +438,7 @@ TEST_F(ComObjectsTest, UnknownWatermarkProfileIsNotFound) {
 
   // By dispatch id (435), the same error in the exception information.
   Invocation call;
-  Invoke(settings.Get(), 435, DISPATCH_PROPERTYPUT, {BstrArg(unknown.p)}, nullptr, &call);
+  Invoke(settings.Get(), 435, DISPATCH_PROPERTYPUT, {BstrArg(unknown.p)}, &call);
   EXPECT_EQ(call.hr, DISP_E_EXCEPTION);
   EXPECT_EQ(call.exception.scode, kNotFound);
   EXPECT_EQ(call.exception.dwHelpContext, 6400u);

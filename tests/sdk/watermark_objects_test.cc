@@ -19,6 +19,7 @@
 #include "sdk/owned_ref.h"
 #include "sdk/watermark_profile_x.h"
 #include "sdk/watermark_x.h"
+#include "tests/sdk/com_test_support.h"
 
 namespace tessaly {
 namespace {
@@ -26,86 +27,6 @@ namespace {
 constexpr HRESULT kItemNotFound = static_cast<HRESULT>(0x80041C2C);
 const wchar_t kItemNotFoundText[] = L"The item by specified name or index does not exists.";
 const char kPicture[] = "C:\\Pictures\\logo.png";
-
-struct Bstr {
-  explicit Bstr(const wchar_t* text = L"") : p(SysAllocString(text)) {}
-  ~Bstr() { SysFreeString(p); }
-  Bstr(const Bstr&) = delete;
-  Bstr& operator=(const Bstr&) = delete;
-  BSTR p;
-};
-
-std::wstring Take(BSTR text) {
-  std::wstring out = text ? text : L"";
-  SysFreeString(text);
-  return out;
-}
-
-struct ErrorObject {
-  bool present = false;
-  GUID guid{};
-  std::wstring description;
-  DWORD help_context = 0;
-};
-
-ErrorObject TakeErrorInfo() {
-  ErrorObject out;
-  IErrorInfo* info = nullptr;
-  if (GetErrorInfo(0, &info) != S_OK || !info) return out;
-  out.present = true;
-  info->GetGUID(&out.guid);
-  BSTR text = nullptr;
-  info->GetDescription(&text);
-  out.description = Take(text);
-  info->GetHelpContext(&out.help_context);
-  info->Release();
-  return out;
-}
-
-// A method call by dispatch id; `args` in the caller's order.
-struct Call {
-  HRESULT hr = S_OK;
-  EXCEPINFO exception{};
-  VARIANT result;
-  Call() { VariantInit(&result); }
-  ~Call() {
-    VariantClear(&result);
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
-    SysFreeString(exception.bstrHelpFile);
-  }
-};
-
-void InvokeMethod(IDispatch* object, DISPID id, std::vector<VARIANT> args, Call* call) {
-  std::vector<VARIANT> reversed(args.rbegin(), args.rend());
-  DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-  UINT bad_argument = 0;
-  call->hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
-                            &call->result, &call->exception, &bad_argument);
-}
-
-VARIANT DispatchArg(IDispatch* object) {
-  VARIANT v;
-  VariantInit(&v);
-  V_VT(&v) = VT_DISPATCH;
-  V_DISPATCH(&v) = object;  // borrowed
-  return v;
-}
-
-VARIANT BoolArg(bool value) {
-  VARIANT v;
-  VariantInit(&v);
-  V_VT(&v) = VT_BOOL;
-  V_BOOL(&v) = value ? VARIANT_TRUE : VARIANT_FALSE;
-  return v;
-}
-
-template <class I, class T>
-ComPtr<I> As(T* object) {
-  ComPtr<I> out;
-  if (object) object->QueryInterface(__uuidof(I), reinterpret_cast<void**>(out.Out()));
-  return out;
-}
 
 // An OLE font of the faces a fresh Wine prefix has, at sizes it keeps.
 ComPtr<IFontDisp> NewFont(const wchar_t* face, int points, bool bold, bool italic) {
@@ -346,10 +267,8 @@ TEST_F(WatermarkObjectsTest, ItemPropertiesByDispatchId) {
           << property.id;
     }
     for (Property& property : *properties) {
-      Call call;
-      DISPPARAMS none = {};
-      call.hr = object->Invoke(property.id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
-                               &none, &call.result, nullptr, nullptr);
+      Invocation call;
+      Invoke(object, property.id, DISPATCH_PROPERTYGET, {}, &call);
       ASSERT_EQ(call.hr, S_OK) << property.id;
       VariantChangeType(&call.result, &call.result, 0, V_VT(&property.value));
       EXPECT_EQ(VarCmp(&call.result, &property.value, LOCALE_USER_DEFAULT, 0), VARCMP_EQ)
@@ -541,8 +460,8 @@ TEST_F(WatermarkObjectsTest, WrongKindIsRefused) {
   EXPECT_EQ(done, VARIANT_FALSE);
 
   for (auto [id, item] : {std::pair<DISPID, IDispatch*>{206, image.Get()}, {207, text.Get()}}) {
-    Call call;
-    InvokeMethod(profile.Get(), id, {DispatchArg(item), BoolArg(true)}, &call);
+    Invocation call;
+    Invoke(profile.Get(), id, DISPATCH_METHOD, {DispatchArg(item), BoolArg(true)}, &call);
     EXPECT_EQ(call.hr, S_OK) << id;
     EXPECT_EQ(V_VT(&call.result), VT_BOOL);
     EXPECT_EQ(V_BOOL(&call.result), VARIANT_FALSE);
@@ -553,8 +472,8 @@ TEST_F(WatermarkObjectsTest, WrongKindIsRefused) {
   VariantInit(&by_reference);
   V_VT(&by_reference) = VT_VARIANT | VT_BYREF;
   V_VARIANTREF(&by_reference) = &variable;
-  Call call;
-  InvokeMethod(profile.Get(), 206, {by_reference, BoolArg(false)}, &call);
+  Invocation call;
+  Invoke(profile.Get(), 206, DISPATCH_METHOD, {by_reference, BoolArg(false)}, &call);
   EXPECT_EQ(call.hr, S_OK);
   EXPECT_EQ(V_BOOL(&call.result), VARIANT_FALSE);
 
@@ -606,12 +525,12 @@ TEST_F(WatermarkObjectsTest, MissingItemIsError6700) {
 
   Bstr missing(L"Only");
   EXPECT_EQ(profile->GetItemByName(missing.p, item.Out()), kItemNotFound);
-  Call call;
+  Invocation call;
   VARIANT name;
   VariantInit(&name);
   V_VT(&name) = VT_BSTR;
   V_BSTR(&name) = missing.p;
-  InvokeMethod(profile.Get(), 208, {name}, &call);
+  Invoke(profile.Get(), 208, DISPATCH_METHOD, {name}, &call);
   EXPECT_EQ(call.hr, DISP_E_EXCEPTION);
   EXPECT_EQ(call.exception.scode, kItemNotFound);
   EXPECT_EQ(call.exception.dwHelpContext, 6700u);

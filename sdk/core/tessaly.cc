@@ -70,6 +70,20 @@ void SetLinkStyle(TqvAddinPDFHyperlink& link, const TqvLinkStyle& style) {
 // TxqvHyperLinkType.
 enum : int32_t { kWithinDocument = 0, kInternetLink = 1, kFileAttachment = 2 };
 
+// A link out of the document, to an address or a file: `set_target`
+// writes the one field that says where to. No destination is written.
+template <typename SetTarget>
+int32_t AppendOutwardLink(TqvAddinPDFHyperlink& list, int32_t type, const TqvRect& rect,
+                          int32_t page, const TqvLinkStyle& style, SetTarget set_target) {
+  return AppendEntry(list, [&](TqvAddinPDFHyperlink& link) {
+    link.SetHyperLinkType(type);
+    set_target(link);
+    link.SetSourceRect(rect);
+    link.SetSourcePage(page);
+    SetLinkStyle(link, style);
+  });
+}
+
 // The printer's format code of each TxqvDocumentFormat. TIFF, PNG and SVG
 // have no code of their own and are stored as PDF; WMF and EMF are swapped.
 struct FormatCode {
@@ -296,24 +310,16 @@ int32_t TqvTessaly::AddPDFBookmark(const std::wstring& text, int32_t level,
 
 int32_t TqvTessaly::AddPDFLinkToURI(const std::wstring& address, const TqvRect& rect,
                                     int32_t page, const TqvLinkStyle& style) {
-  return AppendEntry(manager_->Hyperlinks(), [&](TqvAddinPDFHyperlink& link) {
-    link.SetHyperLinkType(kInternetLink);
-    link.SetURI(manager_->ToAnsi(address));
-    link.SetSourceRect(rect);
-    link.SetSourcePage(page);
-    SetLinkStyle(link, style);
-  });
+  std::string target = manager_->ToAnsi(address);
+  return AppendOutwardLink(manager_->Hyperlinks(), kInternetLink, rect, page, style,
+                           [&](TqvAddinPDFHyperlink& link) { link.SetURI(target); });
 }
 
 int32_t TqvTessaly::AddPDFLinkToFile(const std::wstring& file_name, const TqvRect& rect,
                                      int32_t page, const TqvLinkStyle& style) {
-  return AppendEntry(manager_->Hyperlinks(), [&](TqvAddinPDFHyperlink& link) {
-    link.SetHyperLinkType(kFileAttachment);
-    link.SetFileName(manager_->ToAnsi(file_name));
-    link.SetSourceRect(rect);
-    link.SetSourcePage(page);
-    SetLinkStyle(link, style);
-  });
+  std::string target = manager_->ToAnsi(file_name);
+  return AppendOutwardLink(manager_->Hyperlinks(), kFileAttachment, rect, page, style,
+                           [&](TqvAddinPDFHyperlink& link) { link.SetFileName(target); });
 }
 
 int32_t TqvTessaly::AddPDFLinkWithinDocument(const TqvRect& rect, int32_t page,

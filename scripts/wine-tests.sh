@@ -64,12 +64,7 @@ for script in "$root"/tests/*/*_test.vbs "$root"/tests/*/*_test.js; do
   if [ ! -s "$out" ]; then
     timeout 300 "$TQ_WINE" cscript //nologo "$(windows_path "$script")" > "$out" 2>&1 || true
   fi
-  lines=$(last_lines "$out" 2)
-  last=${lines##*$'\n'}
-  # Also understood: the two last lines "checks: N" and "failures: M".
-  if [[ "$lines" =~ ^checks:\ ([0-9]+)$'\n'failures:\ ([0-9]+)$ ]]; then
-    last="${BASH_REMATCH[1]} passed, ${BASH_REMATCH[2]} failed"
-  fi
+  last=$(last_lines "$out" 1)
   if [[ "$last" =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]] &&
      [ "${BASH_REMATCH[1]}" -gt 0 ] && [ "${BASH_REMATCH[2]}" -eq 0 ]; then
     echo "wine-tests: $name: $last"

@@ -1,19 +1,21 @@
 ' The main object and the profile settings object from a script client:
 ' profile lifecycle, global settings, a sample of settings of each type and
 ' the SDK's error codes as Err.Number and Err.Description.
-' The run ends with the line "failures: N"; the harness checks that line,
-' because a script error can end a run early without a failing exit code.
+' The run ends with the line "N passed, M failed"; the harness checks that
+' line, because a script error can end a run early without a failing exit
+' code.
 Option Explicit
 
 Const kTessalyKey = "HKCU\Software\Orvane\Orvane Tessaly\"
-Dim failures, checks
-failures = 0
-checks = 0
+Dim passed, failed
+passed = 0
+failed = 0
 
 Sub Check(name, actual, expected)
-  checks = checks + 1
-  If actual <> expected Then
-    failures = failures + 1
+  If actual = expected Then
+    passed = passed + 1
+  Else
+    failed = failed + 1
     WScript.Echo "FAILED " & name & ": got [" & actual & "], expected [" & expected & "]"
   End If
 End Sub
@@ -163,5 +165,4 @@ Else
 End If
 fso.DeleteFolder install, True
 
-WScript.Echo "checks: " & checks
-WScript.Echo "failures: " & failures
+WScript.Echo passed & " passed, " & failed & " failed"

@@ -5,7 +5,9 @@ namespace tessaly {
 class CodePage;
 class FileSystem;
 class MessageBoxes;
+class Printers;
 class Registry;
+class Shell;
 class Sleeper;
 class XmlParser;
 
@@ -19,6 +21,8 @@ struct Env {
   CodePage* code_page = nullptr;
   Sleeper* sleeper = nullptr;
   XmlParser* xml = nullptr;
+  Printers* printers = nullptr;
+  Shell* shell = nullptr;
 };
 
 // The services of the platform the program runs on (Win32 or posix),

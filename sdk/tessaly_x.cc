@@ -18,6 +18,12 @@ TqvLinkStyle LinkStyle(OLE_COLOR color, TxqvLinkBorderWidth width, TxqvLinkHighl
   return {static_cast<int32_t>(color), width, mode};
 }
 
+bool OfficeRoute(int32_t source_application) {
+  return source_application == source_app::kMSWord ||
+         source_application == source_app::kMSExcel ||
+         source_application == source_app::kMSPowerPoint;
+}
+
 // A member that is not built yet: its [out] interface and VARIANT values
 // are cleared as every failing member's are.
 HRESULT NotBuilt() { return E_NOTIMPL; }
@@ -230,14 +236,26 @@ STDMETHODIMP TqvTessalyX::AddPDFNote(BSTR NoteText, VARIANT_BOOL KeepOpen, LONG 
   });
 }
 
+// Default printer and printing.
+STDMETHODIMP TqvTessalyX::SetAsDefaultPrinter(VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return core_->SetAsDefaultPrinter(); });
+}
+STDMETHODIMP TqvTessalyX::RestoreDefaultPrinter(VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return core_->RestoreDefaultPrinter(); });
+}
+STDMETHODIMP TqvTessalyX::IsPrinting(VARIANT_BOOL* Value) {
+  return Get(Value, [&] { return core_->IsPrinting(); });
+}
+STDMETHODIMP TqvTessalyX::PrintDocument(BSTR DocumentName) {
+  // The Office routes are not built yet: refused before anything changes.
+  if (OfficeRoute(core_->source_application())) return NotBuilt();
+  return Run([&] { core_->PrintDocument(FromBstr(DocumentName)); });
+}
+
 // Not built yet.
-STDMETHODIMP TqvTessalyX::SetAsDefaultPrinter(VARIANT_BOOL*) { return NotBuilt(); }
-STDMETHODIMP TqvTessalyX::RestoreDefaultPrinter(VARIANT_BOOL*) { return NotBuilt(); }
 STDMETHODIMP TqvTessalyX::PrintWordDocument(BSTR) { return NotBuilt(); }
 STDMETHODIMP TqvTessalyX::PrintPowerPointPresentation(BSTR) { return NotBuilt(); }
 STDMETHODIMP TqvTessalyX::PrintExcelDocument(BSTR) { return NotBuilt(); }
-STDMETHODIMP TqvTessalyX::PrintDocument(BSTR) { return NotBuilt(); }
-STDMETHODIMP TqvTessalyX::IsPrinting(VARIANT_BOOL*) { return NotBuilt(); }
 
 HRESULT CreateTessalyObject(IUnknown* outer, IUnknown** object) {
   *object = nullptr;

@@ -12,8 +12,8 @@
 namespace tessaly {
 
 // IqvTessaly: the main object callers create. Its logic is TqvTessaly; the
-// members here only convert. The print members and the default-printer
-// members are not built yet and answer E_NOTIMPL.
+// members here only convert. The Word, Excel and PowerPoint print routes
+// are not built yet and answer E_NOTIMPL.
 class TqvTessalyX : public AutomationObject<IqvTessaly> {
  public:
   TqvTessalyX(const Env& env, IUnknown* outer);

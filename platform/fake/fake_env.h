@@ -2,7 +2,9 @@
 
 #include "platform/env.h"
 #include "platform/fake/fake_services.h"
+#include "platform/fake/fake_shell.h"
 #include "platform/fake/memory_file_system.h"
+#include "platform/fake/memory_printers.h"
 #include "platform/fake/memory_registry.h"
 #include "platform/xml.h"
 
@@ -16,6 +18,8 @@ struct FakeEnv {
   RecordingMessageBoxes messages;
   Cp1252CodePage code_page;
   RecordingSleeper sleeper;
+  MemoryPrinters printers;
+  FakeShell shell;
   Env env;
 
   FakeEnv() {
@@ -24,6 +28,8 @@ struct FakeEnv {
     env.messages = &messages;
     env.code_page = &code_page;
     env.sleeper = &sleeper;
+    env.printers = &printers;
+    env.shell = &shell;
     // The real parser: it touches no files, it only parses.
     env.xml = &PlatformXmlParser();
   }

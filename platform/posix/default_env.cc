@@ -1,6 +1,8 @@
 #include "platform/env.h"
 #include "platform/xml.h"
 #include "platform/posix/posix_services.h"
+#include "platform/posix/printers.h"
+#include "platform/posix/shell.h"
 
 namespace tessaly {
 
@@ -10,6 +12,8 @@ const Env& DefaultEnv() {
   static PosixMessageBoxes messages;
   static PosixCodePage code_page;
   static PosixSleeper sleeper;
+  static PosixPrinters printers;
+  static PosixShell shell;
   static const Env env = [] {
     Env e;
     e.registry = &registry;
@@ -18,6 +22,8 @@ const Env& DefaultEnv() {
     e.code_page = &code_page;
     e.sleeper = &sleeper;
     e.xml = &PlatformXmlParser();
+    e.printers = &printers;
+    e.shell = &shell;
     return e;
   }();
   return env;

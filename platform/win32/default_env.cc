@@ -1,6 +1,8 @@
 #include "platform/env.h"
 #include "platform/xml.h"
 #include "platform/win32/win32_services.h"
+#include "platform/win32/printers.h"
+#include "platform/win32/shell.h"
 
 namespace tessaly {
 
@@ -10,6 +12,8 @@ const Env& DefaultEnv() {
   static Win32MessageBoxes messages;
   static Win32CodePage code_page;
   static Win32Sleeper sleeper;
+  static Win32Printers printers;
+  static Win32Shell shell;
   static const Env env = [] {
     Env e;
     e.registry = &registry;
@@ -18,6 +22,8 @@ const Env& DefaultEnv() {
     e.code_page = &code_page;
     e.sleeper = &sleeper;
     e.xml = &PlatformXmlParser();
+    e.printers = &printers;
+    e.shell = &shell;
     return e;
   }();
   return env;

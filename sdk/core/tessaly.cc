@@ -7,6 +7,10 @@
 
 #include "common/sdk_error.h"
 #include "platform/code_page.h"
+#include "platform/sleeper.h"
+#include "printing/default_printer.h"
+#include "printing/print_sequence.h"
+#include "printing/shell_route.h"
 #include "profiles/profile_errors.h"
 #include "profiles/profile_sections.h"
 
@@ -65,6 +69,14 @@ void SetLinkStyle(TqvAddinPDFHyperlink& link, const TqvLinkStyle& style) {
   link.SetBorderColor(style.border_color);
   link.SetBorderWidth(style.border_width);
   link.SetHighlightMode(style.highlight_mode);
+}
+
+template <typename Step>
+void IgnoringFailure(Step&& step) {
+  try {
+    step();
+  } catch (const std::exception&) {
+  }
 }
 
 // TxqvHyperLinkType.
@@ -352,6 +364,49 @@ int32_t TqvTessaly::AddPDFNote(const std::wstring& text, bool keep_open, const T
 void TqvTessaly::Update() {
   manager_->WriteFlagPD(true);
   manager_->FlushStoreFiles();
+}
+
+bool TqvTessaly::SetAsDefaultPrinter() {
+  saved_default_printer_ = CurrentDefaultPrinter(env_);
+  return MakeDefaultPrinter(env_, printer_name_);
+}
+
+bool TqvTessaly::RestoreDefaultPrinter() {
+  // Gives the printing program time to hand its job to the queue.
+  env_.sleeper->SleepMs(1000);
+  return MakeDefaultPrinter(env_, saved_default_printer_);
+}
+
+bool TqvTessaly::IsPrinting() { return ReadFlagPS(env_); }
+
+void TqvTessaly::PrintJob(int32_t help_context, const std::function<void()>& route) {
+  PrintJobSteps steps;
+  steps.set_as_default_printer = [this] { return SetAsDefaultPrinter(); };
+  steps.restore_default_printer = [this] { return RestoreDefaultPrinter(); };
+  steps.update = [this] { Update(); };
+  // Each step is tried on its own: the job's own failure is what the
+  // caller hears about.
+  steps.mark_failed = [this] {
+    IgnoringFailure([&] { manager_->WriteFlagPD(false); });
+    IgnoringFailure([&] { manager_->WriteFlagPP(false); });
+    IgnoringFailure([&] { manager_->FlushStoreFiles(); });
+  };
+  RunPrintSequence(env_, printer_name_, steps, help_context, route);
+}
+
+void TqvTessaly::PrintDocument(const std::wstring& document) {
+  switch (source_application_) {
+    case source_app::kMSWord:
+    case source_app::kMSExcel:
+    case source_app::kMSPowerPoint:
+      throw Exception("Printing through Word, Excel or PowerPoint is not available.");
+    case source_app::kOther:
+      PrintJob(kHelpPrinterFailed, [&] { PrintThroughShell(env_, document); });
+      return;
+    default:
+      PrintJob(kHelpPrinterFailed, [] {});
+      return;
+  }
 }
 
 }  // namespace tessaly

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -112,6 +113,22 @@ class TqvTessaly {
   // Raises "qvPD" and writes both stores to disk, ready for a print job.
   void Update();
 
+  // Saves the current default printer and makes the Tessaly printer the
+  // default; false when the print system has no Tessaly queue.
+  bool SetAsDefaultPrinter();
+  // After a one-second wait, makes the saved printer the default again;
+  // false when none was saved or it is no longer listed.
+  bool RestoreDefaultPrinter();
+  // Whether the printer says it is printing ("qvPS").
+  bool IsPrinting();
+  // Prints the document by the route of the source application field:
+  // the shell's print verb for Other; for a value that names no route the
+  // job runs (default printer switched and restored) and prints nothing.
+  // The Word, Excel and PowerPoint routes are not available here: they
+  // fail before anything is touched.
+  void PrintDocument(const std::wstring& document);
+  const std::wstring& saved_default_printer() const { return saved_default_printer_; }
+
  private:
   void RefreshList();
   bool Listed(const std::wstring& name) const;
@@ -121,6 +138,7 @@ class TqvTessaly {
   bool CopyProfileMapped(const std::wstring& source, const std::wstring& target);
   void DeleteListedProfile(const std::wstring& name);
   TqvSettingsRef Handle(const std::shared_ptr<TqvProfileSettings>& settings) const;
+  void PrintJob(int32_t help_context, const std::function<void()>& route);
 
   const Env& env_;
   // Expires with this object; handles handed out watch it.
@@ -131,6 +149,8 @@ class TqvTessaly {
   std::optional<std::vector<std::wstring>> profile_list_;
   std::wstring current_name_;
   int32_t source_application_ = source_app::kOther;
+  // The default printer before the last SetAsDefaultPrinter; never cleared.
+  std::wstring saved_default_printer_;
 };
 
 }  // namespace tessaly

@@ -1,0 +1,170 @@
+// The main object's printer members and the print sequence over an
+// in-memory print system and shell.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/sdk_error.h"
+#include "platform/fake/fake_env.h"
+#include "profiles/profile_manager.h"
+#include "sdk/core/tessaly.h"
+
+namespace tessaly {
+namespace {
+
+using Names = std::vector<std::wstring>;
+
+const char kKey[] = "Software\\Orvane\\Orvane Tessaly";
+const wchar_t kDocument[] = L"C:\\Docs\\report.xyz";
+
+struct Failure {
+  bool sdk = false;
+  int32_t help_context = 0;
+  std::string message;
+};
+
+Failure FailureOf(const std::function<void()>& call) {
+  Failure out;
+  try {
+    call();
+  } catch (const SdkError& e) {
+    out = {true, e.help_context(), e.what()};
+  } catch (const Exception& e) {
+    out.message = e.what();
+  }
+  return out;
+}
+
+class PrintDocumentTest : public ::testing::Test {
+ protected:
+  PrintDocumentTest() {
+    printers().queues = {L"HP LaserJet", L"Orvane Tessaly"};
+    printers().default_queue = L"";
+    printers().device = L"HP LaserJet,winspool,Ne00:";
+  }
+  MemoryPrinters& printers() { return fake_.printers; }
+  std::string Flag(const char* name) { return fake_.registry.ReadString(kKey, name); }
+  void Print() { tessaly_.PrintDocument(kDocument); }
+
+  FakeEnv fake_;
+  TqvTessaly tessaly_{fake_.env};
+};
+
+TEST_F(PrintDocumentTest, TessalyAlreadyDefaultIsLeftAlone) {
+  printers().device = L"orvane tessaly,";
+  Print();
+  EXPECT_EQ(fake_.shell.printed, Names{kDocument});
+  EXPECT_TRUE(printers().device_writes.empty());
+  EXPECT_EQ(printers().broadcasts, 0);
+  EXPECT_TRUE(fake_.sleeper.waits.empty());
+  EXPECT_EQ(Flag("qvPD"), "1");
+}
+
+TEST_F(PrintDocumentTest, AnotherDefaultIsSwitchedAndRestored) {
+  fake_.registry.WriteString(kKey, "qvPD", "0");
+  fake_.shell.on_print = [&] {
+    // The printing program starts with the Tessaly printer as default and
+    // the stores handed over.
+    EXPECT_EQ(printers().device, L"Orvane Tessaly,");
+    EXPECT_EQ(Flag("qvPD"), "1");
+  };
+  Print();
+  EXPECT_EQ(fake_.shell.printed, Names{kDocument});
+  EXPECT_EQ(printers().device_writes, (Names{L"Orvane Tessaly,", L"HP LaserJet,"}));
+  EXPECT_EQ(printers().broadcasts, 2);
+  EXPECT_EQ(fake_.sleeper.waits, std::vector<unsigned>{1000});
+  EXPECT_EQ(Flag("qvPD"), "1");
+}
+
+TEST_F(PrintDocumentTest, NoTessalyQueueFailsBeforeAnythingIsWritten) {
+  printers().queues = {L"HP LaserJet"};
+  fake_.registry.WriteString(kKey, "qvPD", "0");
+  Failure failure = FailureOf([&] { Print(); });
+  EXPECT_TRUE(failure.sdk);
+  EXPECT_EQ(failure.help_context, 7100);
+  EXPECT_EQ(failure.message, "The system can not find Orvane Tessaly Printer.");
+  EXPECT_TRUE(printers().device_writes.empty());
+  EXPECT_TRUE(fake_.shell.printed.empty());
+  EXPECT_EQ(Flag("qvPD"), "0");
+
+  // Without any default printer the job stops even earlier, with a plain
+  // failure.
+  printers().device.clear();
+  failure = FailureOf([&] { Print(); });
+  EXPECT_FALSE(failure.sdk);
+  EXPECT_EQ(failure.message, "There is no default printer currently selected");
+}
+
+TEST_F(PrintDocumentTest, ShellFailureRestoresAndMarksTheJobFailed) {
+  fake_.registry.WriteString(kKey, "qvPP", "1");
+  fake_.shell.result = 31;
+  tessaly_.manager().SetOutputDocumentName(L"after failure");
+  Failure failure = FailureOf([&] { Print(); });
+  EXPECT_TRUE(failure.sdk);
+  EXPECT_EQ(failure.help_context, 7100);
+  EXPECT_EQ(failure.message,
+            "There is no application associated with the given filename extension.");
+  EXPECT_EQ(printers().device, L"HP LaserJet,");
+  EXPECT_EQ(fake_.sleeper.waits, std::vector<unsigned>{1000});
+  EXPECT_EQ(Flag("qvPD"), "0");
+  EXPECT_EQ(Flag("qvPP"), "0");
+  EXPECT_EQ(TqvProfileManager(fake_.env).OutputDocumentName(), L"after failure");
+}
+
+TEST_F(PrintDocumentTest, FailedRestoreIsReportedAndTheJobStillMarkedFailed) {
+  fake_.shell.result = 2;
+  fake_.shell.on_print = [&] { printers().fail_write = true; };
+  Failure failure = FailureOf([&] { Print(); });
+  EXPECT_FALSE(failure.sdk);
+  EXPECT_EQ(failure.message, "The default printer could not be changed.");
+  EXPECT_EQ(Flag("qvPD"), "0");
+  EXPECT_EQ(Flag("qvPP"), "0");
+}
+
+TEST_F(PrintDocumentTest, SourceApplicationDecidesTheRoute) {
+  // A value that names no route prints nothing but still switches.
+  tessaly_.SetSourceApplication(7);
+  Print();
+  EXPECT_TRUE(fake_.shell.printed.empty());
+  EXPECT_EQ(printers().device_writes, (Names{L"Orvane Tessaly,", L"HP LaserJet,"}));
+
+  // The Office routes are refused before the printer is touched.
+  printers().device_writes.clear();
+  tessaly_.SetSourceApplication(1);
+  EXPECT_FALSE(FailureOf([&] { Print(); }).message.empty());
+  EXPECT_TRUE(printers().device_writes.empty());
+  EXPECT_TRUE(fake_.shell.printed.empty());
+}
+
+TEST_F(PrintDocumentTest, SetAndRestoreDefaultPrinter) {
+  // Nothing saved yet: nothing to restore.
+  EXPECT_FALSE(tessaly_.RestoreDefaultPrinter());
+  EXPECT_TRUE(printers().device_writes.empty());
+
+  EXPECT_TRUE(tessaly_.SetAsDefaultPrinter());
+  EXPECT_EQ(printers().device, L"Orvane Tessaly,");
+  EXPECT_EQ(tessaly_.saved_default_printer(), L"HP LaserJet");
+  EXPECT_TRUE(tessaly_.RestoreDefaultPrinter());
+  EXPECT_EQ(printers().device, L"HP LaserJet,");
+  EXPECT_EQ(fake_.sleeper.waits, (std::vector<unsigned>{1000, 1000}));
+
+  // Without its queue the Tessaly printer cannot become the default.
+  printers().queues = {L"HP LaserJet"};
+  EXPECT_FALSE(tessaly_.SetAsDefaultPrinter());
+  EXPECT_EQ(printers().device, L"HP LaserJet,");
+}
+
+TEST_F(PrintDocumentTest, IsPrintingReadsThePrintersFlag) {
+  EXPECT_FALSE(tessaly_.IsPrinting());
+  fake_.registry.WriteString(kKey, "qvPS", "0");
+  EXPECT_FALSE(tessaly_.IsPrinting());
+  fake_.registry.WriteString(kKey, "qvPS", "yes");
+  EXPECT_FALSE(tessaly_.IsPrinting());
+  fake_.registry.WriteString(kKey, "qvPS", "1");
+  EXPECT_TRUE(tessaly_.IsPrinting());
+}
+
+}  // namespace
+}  // namespace tessaly

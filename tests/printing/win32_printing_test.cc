@@ -1,0 +1,116 @@
+// The Windows print system and shell behind the printer control, and the
+// main object's print members at the automation boundary.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/fake/fake_env.h"
+#include "platform/win32/printers.h"
+#include "platform/win32/shell.h"
+#include "printing/shell_route.h"
+#include "sdk/tessaly_x.h"
+#include "tests/sdk/com_test_support.h"
+
+namespace tessaly {
+namespace {
+
+std::wstring TempFile(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  return std::wstring(folder) + name;
+}
+
+TEST(Win32PrintingTest, PrintersAndShell) {
+  Win32Printers printers;
+  std::vector<std::wstring> queues;
+  EXPECT_NO_THROW(queues = printers.List());
+
+  const std::wstring original = printers.ReadDeviceEntry();
+  printers.WriteDeviceEntry(L"Some Queue,winspool,Ne07:");
+  EXPECT_EQ(printers.ReadDeviceEntry(), L"Some Queue,winspool,Ne07:");
+  printers.WriteDeviceEntry(original);
+  EXPECT_EQ(printers.ReadDeviceEntry(), original);
+  printers.BroadcastSettingsChange();
+
+  // No program prints documents of a made-up type.
+  const std::wstring document = TempFile(L"tessaly print test.tqnoassoc");
+  HANDLE file = CreateFileW(document.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  intptr_t result = Win32Shell().PrintDocument(document);
+  EXPECT_NE(ShellFailureMessage(result), nullptr) << result;
+  DeleteFileW(document.c_str());
+}
+
+class PrintMembersTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    fake_.printers.queues = {L"HP LaserJet", L"Orvane Tessaly"};
+    fake_.printers.device = L"HP LaserJet,";
+    tessaly_ = MakeAutomationObject<TqvTessalyX>(fake_.env, nullptr);
+  }
+  void TearDown() override {
+    tessaly_.Reset();
+    CoUninitialize();
+  }
+
+  FakeEnv fake_;
+  ComPtr<TqvTessalyX> tessaly_;
+};
+
+TEST_F(PrintMembersTest, OfficeRoutesAreNotBuilt) {
+  Bstr document(L"C:\\Docs\\letter.doc");
+  for (TxqvSourceApplication office : {MSWord, MSExcel, MSPowerPoint}) {
+    EXPECT_EQ(tessaly_->put_SourceApplication(office), S_OK);
+    EXPECT_EQ(tessaly_->PrintDocument(document.p), E_NOTIMPL);
+  }
+  EXPECT_EQ(tessaly_->PrintWordDocument(document.p), E_NOTIMPL);
+  EXPECT_TRUE(fake_.printers.device_writes.empty());
+
+  EXPECT_EQ(tessaly_->put_SourceApplication(Other), S_OK);
+  EXPECT_EQ(tessaly_->PrintDocument(document.p), S_OK);
+  EXPECT_EQ(fake_.shell.printed, std::vector<std::wstring>{document.p});
+}
+
+TEST_F(PrintMembersTest, DefaultPrinterMembers) {
+  VARIANT_BOOL done = VARIANT_FALSE;
+  EXPECT_EQ(tessaly_->RestoreDefaultPrinter(&done), S_OK);
+  EXPECT_EQ(done, VARIANT_FALSE);
+  EXPECT_EQ(tessaly_->SetAsDefaultPrinter(&done), S_OK);
+  EXPECT_EQ(done, VARIANT_TRUE);
+  EXPECT_EQ(tessaly_->RestoreDefaultPrinter(&done), S_OK);
+  EXPECT_EQ(done, VARIANT_TRUE);
+  EXPECT_EQ(fake_.printers.device, L"HP LaserJet,");
+  EXPECT_EQ(tessaly_->IsPrinting(&done), S_OK);
+  EXPECT_EQ(done, VARIANT_FALSE);
+}
+
+TEST_F(PrintMembersTest, ShellRouteOnThisSystem) {
+  Win32Printers printers;
+  Win32Shell shell;
+  fake_.env.printers = &printers;
+  fake_.env.shell = &shell;
+  // A test system has no Tessaly queue; without any printer it has no
+  // default printer either, and the job stops one step earlier.
+  const bool has_default = !printers.List().empty() && !printers.DefaultQueue().empty();
+  Bstr document(L"C:\\no such folder\\report.tqnoassoc");
+  HRESULT hr = tessaly_->PrintDocument(document.p);
+  ErrorObject error = TakeErrorInfo();
+  if (has_default) {
+    EXPECT_EQ(hr, static_cast<HRESULT>(0x80041DBC));
+    EXPECT_EQ(error.help_context, 7100u);
+    EXPECT_EQ(error.description, L"The system can not find Orvane Tessaly Printer.");
+  } else {
+    EXPECT_EQ(hr, E_UNEXPECTED);
+    EXPECT_EQ(error.description, L"There is no default printer currently selected");
+  }
+  EXPECT_EQ(printers.ReadDeviceEntry().rfind(L"Orvane Tessaly", 0), std::wstring::npos);
+}
+
+}  // namespace
+}  // namespace tessaly

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/sdk_error.h"
+#include "printing/print_sequence.h"
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_manager.h"
 #include "sdk/core/tessaly.h"
@@ -121,6 +122,27 @@ TEST_F(PrintDocumentTest, FailedRestoreIsReportedAndTheJobStillMarkedFailed) {
   EXPECT_EQ(failure.message, "The default printer could not be changed.");
   EXPECT_EQ(Flag("qvPD"), "0");
   EXPECT_EQ(Flag("qvPP"), "0");
+}
+
+TEST_F(PrintDocumentTest, RouteFailureCarriesTheRoutesCode) {
+  // The Tessaly printer is the default: nothing to restore, the job is
+  // still marked failed, and the route's own message goes out unchanged.
+  printers().device = L"Orvane Tessaly,";
+  int marked = 0;
+  PrintJobSteps steps;
+  steps.set_as_default_printer = [] { return true; };
+  steps.restore_default_printer = [] { return true; };
+  steps.update = [] {};
+  steps.mark_failed = [&] { ++marked; };
+  Failure failure = FailureOf([&] {
+    RunPrintSequence(fake_.env, L"Orvane Tessaly", steps, 7003,
+                     [] { throw SdkError(7100, "The workbook is protected."); });
+  });
+  EXPECT_TRUE(failure.sdk);
+  EXPECT_EQ(failure.help_context, 7003);
+  EXPECT_EQ(failure.message, "The workbook is protected.");
+  EXPECT_EQ(marked, 1);
+  EXPECT_TRUE(fake_.sleeper.waits.empty());
 }
 
 TEST_F(PrintDocumentTest, SourceApplicationDecidesTheRoute) {

@@ -4,6 +4,8 @@
 
 #include <winspool.h>
 
+#include <cwchar>
+
 #include "common/exception.h"
 
 namespace tessaly {

@@ -3,6 +3,7 @@
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_manager.h"
 #include "profiles/profile_sections.h"
+#include "tests/exception_message.h"
 
 namespace tessaly {
 namespace {
@@ -13,16 +14,6 @@ class ProfileManagerTest : public ::testing::Test {
  protected:
   // Writes one key so that a new profile's section exists.
   void Touch(const std::string& section) { manager_.ProfilesIni().WriteString(section, "k", "v"); }
-
-  template <typename Call>
-  std::string MessageOf(Call call) {
-    try {
-      call();
-    } catch (const Exception& e) {
-      return e.what();
-    }
-    return "(no exception)";
-  }
 
   FakeEnv fake_;
   TqvProfileManager manager_{fake_.env};

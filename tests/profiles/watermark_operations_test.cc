@@ -2,6 +2,7 @@
 
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_manager.h"
+#include "tests/exception_message.h"
 
 namespace tessaly {
 namespace {
@@ -9,16 +10,6 @@ namespace {
 using Names = std::vector<std::string>;
 
 const char kWatermarkFile[] = "C:\\Program Files\\Orvane\\Tessaly\\Profiles\\WatermarkProfiles.xml";
-
-template <typename Call>
-std::string MessageOf(Call call) {
-  try {
-    call();
-  } catch (const Exception& e) {
-    return e.what();
-  }
-  return "(no exception)";
-}
 
 std::unique_ptr<TqvTextWatermark> Text(const std::string& name) {
   auto item = std::make_unique<TqvTextWatermark>();

@@ -4,21 +4,12 @@
 #include "watermarks/font_text.h"
 #include "watermarks/value_text.h"
 #include "watermarks/watermark_items.h"
+#include "tests/exception_message.h"
 
 namespace tessaly {
 namespace {
 
 using Fields = std::vector<std::string>;
-
-template <typename Call>
-std::string MessageOf(Call call) {
-  try {
-    call();
-  } catch (const Exception& e) {
-    return e.what();
-  }
-  return "(no exception)";
-}
 
 TEST(CommaTextTest, Splits) {
   EXPECT_EQ(SplitCommaText(""), Fields{});

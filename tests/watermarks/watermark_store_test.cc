@@ -5,6 +5,7 @@
 #include "watermarks/value_text.h"
 #include "watermarks/watermark_manager.h"
 #include "watermarks/watermark_profile.h"
+#include "tests/exception_message.h"
 
 namespace tessaly {
 namespace {
@@ -13,16 +14,6 @@ using Names = std::vector<std::string>;
 
 const char kPath[] = "C:\\T\\Profiles\\WatermarkProfiles.xml";
 const char kPicture[] = "C:\\Pictures\\logo.png";
-
-template <typename Call>
-std::string MessageOf(Call call) {
-  try {
-    call();
-  } catch (const Exception& e) {
-    return e.what();
-  }
-  return "(no exception)";
-}
 
 std::unique_ptr<TqvTextWatermark> Text(const std::string& name) {
   auto item = std::make_unique<TqvTextWatermark>();

@@ -3,6 +3,7 @@
 // opened can be read back.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "common/exception.h"
@@ -34,12 +35,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
 
-  // Whatever the file held, a save writes a file that opens again.
+  // Whatever the file held, a save writes a file that opens again. The file
+  // may already hold a profile "fuzz" whose values do not convert: opening
+  // it then fails with an Exception, as it does for any caller.
   tessaly::TqvWatermarkProfile added;
-  added.Open("fuzz", &store);
   auto item = std::make_unique<tessaly::TqvTextWatermark>();
   item->SetItemName("t");
   try {
+    added.Open("fuzz", &store);
     added.AddTextItem(std::move(item), true);
   } catch (const tessaly::Exception&) {
     return 0;

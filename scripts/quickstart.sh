@@ -23,7 +23,7 @@ if /usr/lib/wine/wine --version > /dev/null 2>&1; then
   build=$out/win32
   arch=win32
 else
-  echo "== this kernel runs no 32-bit programs: building for x86_64 to run under 64-bit Wine"
+  echo "== no 32-bit Wine here: building for x86_64 to run under 64-bit Wine"
   cmake -S . -B "$out/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" > /dev/null
   cmake --build "$out/win64" -j "$jobs" --target TessalySDK

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/ini_file.h"
-#include "common/store_file.h"
+#include "store/store_file.h"
 #include "platform/env.h"
 
 namespace tessaly {

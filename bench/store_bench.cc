@@ -11,7 +11,7 @@
 #include <unordered_map>
 
 #include "common/ini_file.h"
-#include "common/store_file.h"
+#include "store/store_file.h"
 #include "common/zlib_stream.h"
 #include "platform/fake/fake_env.h"
 

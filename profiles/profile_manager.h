@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "addin/addin_objects.h"
-#include "common/store_file.h"
+#include "store/store_file.h"
 #include "platform/env.h"
 #include "profiles/profile_errors.h"
 #include "profiles/profile_settings.h"

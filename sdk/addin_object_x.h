@@ -12,9 +12,9 @@
 #include "platform/code_page.h"
 #include "sdk/owned_ref.h"
 #include "sdk/settings_conversions.h"
-#include "server/TessalySDK.h"
-#include "server/automation_object.h"
-#include "server/com_text.h"
+#include "typelib/TessalySDK.h"
+#include "sdk/automation_object.h"
+#include "com/com_text.h"
 
 namespace tessaly {
 

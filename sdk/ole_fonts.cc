@@ -3,8 +3,8 @@
 #include <string>
 
 #include "common/exception.h"
-#include "server/com_error.h"
-#include "server/com_text.h"
+#include "com/com_error.h"
+#include "com/com_text.h"
 
 namespace tessaly {
 

@@ -4,7 +4,7 @@
 #include <olectl.h>
 
 #include "platform/code_page.h"
-#include "server/com_ptr.h"
+#include "com/com_ptr.h"
 #include "watermarks/watermark_items.h"
 
 namespace tessaly {

@@ -6,10 +6,10 @@
 #include "platform/code_page.h"
 #include "profiles/profile_errors.h"
 #include "profiles/profile_keys.h"
-#include "sdk/core/settings_ref.h"
+#include "main_object/settings_ref.h"
 #include "sdk/settings_conversions.h"
-#include "server/TessalySDK.h"
-#include "server/automation_object.h"
+#include "typelib/TessalySDK.h"
+#include "sdk/automation_object.h"
 
 namespace tessaly {
 

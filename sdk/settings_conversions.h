@@ -7,9 +7,9 @@
 
 #include "profiles/profile_keys.h"
 #include "sdk/ole_fonts.h"
-#include "sdk/variant_lists.h"
-#include "server/TessalySDK.h"
-#include "server/com_text.h"
+#include "com/variant_lists.h"
+#include "typelib/TessalySDK.h"
+#include "com/com_text.h"
 
 namespace tessaly {
 namespace settings_x {

@@ -2,11 +2,11 @@
 
 #include "platform/env.h"
 #include "sdk/addin_settings_x.h"
-#include "sdk/variant_lists.h"
+#include "com/variant_lists.h"
 #include "sdk/watermark_profile_x.h"
 #include "sdk/watermark_x.h"
-#include "server/com_text.h"
-#include "server/tessaly_object.h"
+#include "com/com_text.h"
+#include "sdk/tessaly_object.h"
 
 namespace tessaly {
 

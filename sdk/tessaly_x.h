@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "sdk/annotation_x.h"
-#include "sdk/core/tessaly.h"
+#include "main_object/tessaly.h"
 #include "sdk/profile_settings_x.h"
 #include "sdk/watermark_profile_x.h"
-#include "server/TessalySDK.h"
-#include "server/automation_object.h"
+#include "typelib/TessalySDK.h"
+#include "sdk/automation_object.h"
 
 namespace tessaly {
 

@@ -3,7 +3,7 @@
 #include <olectl.h>
 
 #include "sdk/ole_fonts.h"
-#include "server/com_error.h"
+#include "com/com_error.h"
 
 namespace tessaly {
 

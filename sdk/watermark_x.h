@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "platform/code_page.h"
-#include "server/TessalySDK.h"
-#include "server/automation_object.h"
-#include "server/com_text.h"
+#include "typelib/TessalySDK.h"
+#include "sdk/automation_object.h"
+#include "com/com_text.h"
 #include "watermarks/watermark_items.h"
 
 namespace tessaly {

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "server/server_state.h"
+#include "sdk/server_state.h"
 
 namespace tessaly {
 

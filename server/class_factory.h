@@ -8,7 +8,7 @@
 
 namespace tessaly {
 
-// Constructs one object; see CreateTessalyObject (server/tessaly_object.h).
+// Constructs one object; see CreateTessalyObject (sdk/tessaly_object.h).
 using ObjectCreator = HRESULT (*)(IUnknown* outer, IUnknown** object);
 
 // The class factory of a creatable class. It lives as long as the server,

@@ -6,11 +6,11 @@
 #include "common/exception.h"
 #include "platform/env.h"
 #include "server/class_factory.h"
-#include "server/class_info.h"
+#include "com/class_info.h"
 #include "server/registration.h"
-#include "server/server_state.h"
-#include "server/tessaly_object.h"
-#include "server/TessalySDK.h"
+#include "sdk/server_state.h"
+#include "sdk/tessaly_object.h"
+#include "typelib/TessalySDK.h"
 
 namespace tessaly {
 namespace {

@@ -1,7 +1,7 @@
 #include "server/registration.h"
 
 #include "common/exception.h"
-#include "server/com_error.h"
+#include "com/com_error.h"
 
 namespace tessaly {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "server/class_info.h"
+#include "com/class_info.h"
 
 namespace tessaly {
 

@@ -7,7 +7,7 @@
 
 #include "addin/addin_objects.h"
 #include "addin/plugin_file.h"
-#include "common/store_file.h"
+#include "store/store_file.h"
 #include "platform/fake/fake_env.h"
 
 namespace tessaly {

@@ -10,7 +10,7 @@
 #include "printing/print_sequence.h"
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_manager.h"
-#include "sdk/core/tessaly.h"
+#include "main_object/tessaly.h"
 
 namespace tessaly {
 namespace {

@@ -14,8 +14,8 @@
 #include "profiles/profile_errors.h"
 #include "profiles/profile_keys.h"
 #include "sdk/tessaly_x.h"
-#include "sdk/variant_lists.h"
-#include "server/server_state.h"
+#include "com/variant_lists.h"
+#include "sdk/server_state.h"
 #include "tests/sdk/com_test_support.h"
 
 namespace tessaly {

@@ -14,7 +14,7 @@
 #include "profiles/profile_manager.h"
 #include "sdk/owned_ref.h"
 #include "sdk/tessaly_x.h"
-#include "sdk/variant_lists.h"
+#include "com/variant_lists.h"
 #include "tests/sdk/com_test_support.h"
 
 namespace tessaly {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "server/server_state.h"
+#include "sdk/server_state.h"
 #include "tests/server/server_test_support.h"
 #include "tests/server/test_objects.h"
 

@@ -5,9 +5,9 @@
 
 #include "platform/fake/fake_services.h"
 #include "server/class_factory.h"
-#include "server/class_info.h"
+#include "com/class_info.h"
 #include "server/registration.h"
-#include "server/server_state.h"
+#include "sdk/server_state.h"
 #include "tests/server/server_test_support.h"
 #include "tests/server/test_objects.h"
 

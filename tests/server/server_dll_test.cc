@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "server/TessalySDK.h"
-#include "server/com_ptr.h"
-#include "server/com_text.h"
+#include "typelib/TessalySDK.h"
+#include "com/com_ptr.h"
+#include "com/com_text.h"
 #include "tests/server/server_test_support.h"
 
 namespace tessaly {

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "common/sdk_error.h"
-#include "server/TessalySDK.h"
-#include "server/automation_object.h"
-#include "server/com_error.h"
+#include "typelib/TessalySDK.h"
+#include "sdk/automation_object.h"
+#include "com/com_error.h"
 
 namespace tessaly {
 

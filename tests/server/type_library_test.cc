@@ -17,8 +17,8 @@
 
 #include "addin/addin_members.h"
 #include "profiles/profile_keys.h"
-#include "server/TessalySDK.h"
-#include "server/com_ptr.h"
+#include "typelib/TessalySDK.h"
+#include "com/com_ptr.h"
 #include "tests/server/server_test_support.h"
 #include "tests/server/type_library_expected.h"
 

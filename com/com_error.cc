@@ -1,4 +1,4 @@
-#include "server/com_error.h"
+#include "com/com_error.h"
 
 namespace tessaly {
 

@@ -1,4 +1,4 @@
-#include "common/store_file.h"
+#include "store/store_file.h"
 
 #include "common/exception.h"
 #include "common/zlib_stream.h"

@@ -10,8 +10,8 @@
 #include <type_traits>
 #include <utility>
 
-#include "server/com_ptr.h"
-#include "server/com_text.h"
+#include "com/com_ptr.h"
+#include "com/com_text.h"
 
 namespace tessaly {
 

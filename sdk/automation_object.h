@@ -7,9 +7,9 @@
 
 #include <utility>
 
-#include "server/com_ptr.h"
-#include "server/error_conversion.h"
-#include "server/server_state.h"
+#include "com/com_ptr.h"
+#include "sdk/error_conversion.h"
+#include "sdk/server_state.h"
 
 namespace tessaly {
 

@@ -1,4 +1,4 @@
-#include "sdk/core/tessaly.h"
+#include "main_object/tessaly.h"
 
 #include <gtest/gtest.h>
 

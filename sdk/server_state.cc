@@ -1,11 +1,11 @@
-#include "server/server_state.h"
+#include "sdk/server_state.h"
 
 #include <map>
 #include <memory>
 #include <mutex>
 
-#include "server/com_error.h"
-#include "server/com_ptr.h"
+#include "com/com_error.h"
+#include "com/com_ptr.h"
 
 namespace tessaly {
 namespace {

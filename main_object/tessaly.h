@@ -10,7 +10,7 @@
 #include "addin/rect.h"
 #include "platform/env.h"
 #include "profiles/profile_manager.h"
-#include "sdk/core/settings_ref.h"
+#include "main_object/settings_ref.h"
 #include "watermarks/watermark_profile.h"
 
 namespace tessaly {

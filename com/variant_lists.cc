@@ -1,9 +1,9 @@
-#include "sdk/variant_lists.h"
+#include "com/variant_lists.h"
 
 #include <oleauto.h>
 
 #include "common/exception.h"
-#include "server/com_text.h"
+#include "com/com_text.h"
 
 namespace tessaly {
 

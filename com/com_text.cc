@@ -1,4 +1,4 @@
-#include "server/com_text.h"
+#include "com/com_text.h"
 
 #include <new>
 

@@ -1,11 +1,11 @@
-#include "server/error_conversion.h"
+#include "sdk/error_conversion.h"
 
 #include <exception>
 #include <new>
 
 #include "common/sdk_error.h"
 #include "platform/win32/win32_services.h"
-#include "server/com_error.h"
+#include "com/com_error.h"
 
 namespace tessaly {
 namespace {

@@ -1,8 +1,8 @@
-#include "server/class_info.h"
+#include "com/class_info.h"
 
 #include "common/exception.h"
-#include "server/com_ptr.h"
-#include "server/com_text.h"
+#include "com/com_ptr.h"
+#include "com/com_text.h"
 
 namespace tessaly {
 namespace {

@@ -49,17 +49,6 @@ bool ValidName(const std::wstring& name) {
   throw SdkError(help_context, message);
 }
 
-// Runs a watermark operation of the manager, its missing profile reported
-// as the SDK's error 6400.
-template <typename Operation>
-auto WatermarkNotFoundAs6400(Operation&& operation) {
-  try {
-    return operation();
-  } catch (const EProfileNotFound& e) {
-    throw SdkError(kHelpProfileNotFound, e.what());
-  }
-}
-
 int32_t Saturated(int64_t value) {
   return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
                                                   std::numeric_limits<int32_t>::max()));
@@ -226,29 +215,18 @@ bool TqvTessaly::DeleteProfileByIndex(int32_t index) {
 
 TqvSettingsRef TqvTessaly::CurrentProfile() const { return Handle(current_settings_); }
 
-bool TqvTessaly::CopyProfileMapped(const std::wstring& source, const std::wstring& target) {
-  try {
-    return manager_->CopyProfile(source, target, true);
-  } catch (const EProfileCantDelete& e) {
-    throw SdkError(kHelpProtectedProfile, e.what());
-  } catch (const EInvalidProfileName& e) {
-    throw SdkError(kHelpInvalidProfileName, e.what());
-  } catch (const EProfileNotFound& e) {
-    throw SdkError(kHelpProfileNotFound, e.what());
-  }
-}
 
 void TqvTessaly::SelectCurrentProfile(const std::wstring& name) {
   RefreshList();
   if (!Listed(name)) Fail(kHelpProfileNotFound, kProfileNotFoundMessage);
   manager_->SetLastProfile(name);
   current_name_ = name;
-  CopyProfileMapped(name, kWorkingCopy);
+  manager_->CopyProfile(name, kWorkingCopy, true);
   current_settings_ = manager_->OpenProfile(kWorkingCopy, name);
 }
 
 bool TqvTessaly::ApplyChangesToCurrentProfile() {
-  return CopyProfileMapped(kWorkingCopy, current_name_);
+  return manager_->CopyProfile(kWorkingCopy, current_name_, true);
 }
 
 bool TqvTessaly::SaveCurrentProfileAs(const std::wstring& new_name) {
@@ -256,7 +234,7 @@ bool TqvTessaly::SaveCurrentProfileAs(const std::wstring& new_name) {
   if (SameIgnoringCase(new_name, kGeneralSettings)) {
     Fail(kHelpProtectedProfile, kProfileProtectedMessage);
   }
-  return CopyProfileMapped(current_name_, new_name);
+  return manager_->CopyProfile(current_name_, new_name, true);
 }
 
 int32_t TqvTessaly::SourceApplication() {
@@ -294,7 +272,7 @@ std::vector<std::wstring> TqvTessaly::GetWatermarkProfilesList() {
 }
 
 std::unique_ptr<TqvWatermarkProfile> TqvTessaly::GetWatermarkProfile(const std::wstring& name) {
-  return WatermarkNotFoundAs6400([&] { return manager_->GetWatermarkProfile(name); });
+  return manager_->GetWatermarkProfile(name);
 }
 
 std::unique_ptr<TqvWatermarkProfile> TqvTessaly::CreateWatermarkProfile(const std::wstring& name,
@@ -303,11 +281,11 @@ std::unique_ptr<TqvWatermarkProfile> TqvTessaly::CreateWatermarkProfile(const st
 }
 
 bool TqvTessaly::DeleteWatermarkProfile(const std::wstring& name) {
-  return WatermarkNotFoundAs6400([&] { return manager_->DeleteWatermarkProfile(name); });
+  return manager_->DeleteWatermarkProfile(name);
 }
 
 bool TqvTessaly::DeleteWatermarkProfileByIndex(int32_t index) {
-  return WatermarkNotFoundAs6400([&] { return manager_->DeleteWatermarkProfileByIndex(index); });
+  return manager_->DeleteWatermarkProfileByIndex(index);
 }
 
 int32_t TqvTessaly::AddPDFBookmark(const std::wstring& text, int32_t level,

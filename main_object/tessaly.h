@@ -134,8 +134,6 @@ class TqvTessaly {
   bool Listed(const std::wstring& name) const;
   bool ListedIgnoringCase(const std::wstring& name) const;
   bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) const;
-  // CopyProfile with its failures turned into SDK errors.
-  bool CopyProfileMapped(const std::wstring& source, const std::wstring& target);
   void DeleteListedProfile(const std::wstring& name);
   TqvSettingsRef Handle(const std::shared_ptr<TqvProfileSettings>& settings) const;
   void PrintJob(int32_t help_context, const std::function<void()>& route);

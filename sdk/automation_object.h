@@ -98,12 +98,12 @@ class AutomationObject : public Interface, public ISupportErrorInfo, public IPro
   STDMETHODIMP GetClassInfo(ITypeInfo** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
-    try {
-      *out = TypeInfoOfGuid(clsid_);
-      return S_OK;
-    } catch (...) {
-      return E_UNEXPECTED;
-    }
+    return Guarded(
+        [&] {
+          *out = TypeInfoOfGuid(clsid_);
+          return S_OK;
+        },
+        Answering(E_UNEXPECTED));
   }
 
   // The object's own, non-delegating IUnknown: what an aggregating outer

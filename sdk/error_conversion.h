@@ -23,25 +23,61 @@ struct ErrorOrigin {
   const wchar_t* source;
 };
 
-// Call from inside a catch block only. Turns the exception in flight into
-// the HRESULT the caller sees and makes an error object (GUID, Source,
-// Description, HelpContext) the thread's error information:
-//   SdkError          its own code (0x80040200 + help context), its help context
-//   ComError          its code when that is a failure code, else E_UNEXPECTED
-//   anything else     E_UNEXPECTED, help context 0
-// The description is the exception's message, converted from the ANSI code
-// page. When no error object can be made, E_UNEXPECTED with none.
-HRESULT ReportCurrentException(const ErrorOrigin& origin) noexcept;
+// A failure as the boundary reports it: the HRESULT, the help context of
+// the error object (0 when the failure has none) and the message text, in
+// the ANSI code page.
+struct Failure {
+  HRESULT code = E_UNEXPECTED;
+  DWORD help_context = 0;
+  std::string message;
+};
 
-// Runs `body`, returning S_OK or the converted failure: nothing escapes.
+// Call from inside a catch block only. Classifies the exception in flight
+// by its help context (SdkHelpContextOf: an SdkError's own, or the SDK
+// code of a domain failure from the table in main_object/sdk_failures.cc):
+//   with a help context   0x80040200 + help context
+//   ComError              its code when that is a failure code
+//   anything else         E_UNEXPECTED, help context 0
+Failure CurrentFailure();
+
+// The one place where exceptions become HRESULTs. Runs `body`, which
+// returns an HRESULT; when it throws, `report` turns the classified failure
+// into the HRESULT returned. Nothing escapes: a failure while reporting
+// (out of memory) gives E_UNEXPECTED.
+template <class Body, class Report>
+HRESULT Guarded(Body&& body, Report&& report) noexcept {
+  try {
+    return body();
+  } catch (...) {
+    try {
+      return report(CurrentFailure());
+    } catch (...) {
+      return E_UNEXPECTED;
+    }
+  }
+}
+
+// The report of automation members: makes an error object (GUID, Source,
+// Description converted from the ANSI code page, HelpContext) the thread's
+// error information and returns the failure's code; E_UNEXPECTED with no
+// error object when none can be made.
+HRESULT SetErrorObject(const ErrorOrigin& origin, const Failure& failure);
+
+// The report of calls that answer every failure with one code and no error
+// object (the DLL's exports).
+inline auto Answering(HRESULT code) {
+  return [code](const Failure&) { return code; };
+}
+
+// An automation member without a result: S_OK or the reported failure.
 template <class Body>
 HRESULT CallGuarded(const ErrorOrigin& origin, Body&& body) noexcept {
-  try {
-    body();
-    return S_OK;
-  } catch (...) {
-    return ReportCurrentException(origin);
-  }
+  return Guarded(
+      [&] {
+        body();
+        return S_OK;
+      },
+      [&](const Failure& failure) { return SetErrorObject(origin, failure); });
 }
 
 // [out] values of text, interface and VARIANT type are cleared before a

@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "common/sdk_error.h"
 #include "platform/code_page.h"
-#include "profiles/profile_errors.h"
 #include "profiles/profile_keys.h"
 #include "main_object/settings_ref.h"
 #include "sdk/settings_conversions.h"
@@ -34,7 +32,7 @@ class TqvProfileSettingsX : public AutomationObject<IqvProfileSettingsX> {
   }                                                                                           \
   STDMETHODIMP put_##property(                                                                \
       settings_x::Parameter<decltype(&IqvProfileSettingsX::put_##property)> Value) override { \
-    return Put([&] {                                                                          \
+    return Run([&] {                                                                          \
       settings_->Set##property(settings_x::FromCom<ProfileKind::k##kind>(                     \
           Value, [&] { return settings_->property(); }, *code_page_));                        \
     });                                                                                       \
@@ -42,19 +40,6 @@ class TqvProfileSettingsX : public AutomationObject<IqvProfileSettingsX> {
 #include "profiles/profile_keys.def"
 
  private:
-  // A setter under the error conversion; the watermark store's not-found
-  // failure becomes the SDK's own code.
-  template <class Body>
-  HRESULT Put(Body&& body) noexcept {
-    return Run([&] {
-      try {
-        body();
-      } catch (const EProfileNotFound&) {
-        throw SdkError(kHelpProfileNotFound, kProfileNotFoundMessage);
-      }
-    });
-  }
-
   TqvSettingsRef settings_;
   const CodePage* code_page_;
   std::wstring name_;  // the accessor's profile name, taken at creation

@@ -5,11 +5,12 @@
 
 #include <utility>
 
+#include "com/com_text.h"
+#include "com/variant_lists.h"
+#include "common/exception.h"
 #include "profiles/profile_keys.h"
 #include "sdk/ole_fonts.h"
-#include "com/variant_lists.h"
 #include "typelib/TessalySDK.h"
-#include "com/com_text.h"
 
 namespace tessaly {
 namespace settings_x {

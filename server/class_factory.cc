@@ -1,7 +1,6 @@
 #include "server/class_factory.h"
 
-#include <exception>
-
+#include "sdk/error_conversion.h"
 #include "sdk/server_state.h"
 
 namespace tessaly {
@@ -28,16 +27,12 @@ STDMETHODIMP ClassFactory::CreateInstance(IUnknown* outer, REFIID riid, void** o
   *out = nullptr;
   if (outer && !IsEqualIID(riid, IID_IUnknown)) return CLASS_E_NOAGGREGATION;
   IUnknown* object = nullptr;
-  try {
-    HRESULT hr = create_(outer, &object);
-    if (FAILED(hr)) return hr;
-  } catch (const std::exception& e) {
-    ShowConstructionError(e.what());
-    return E_UNEXPECTED;
-  } catch (...) {
-    ShowConstructionError("Unexpected failure");
-    return E_UNEXPECTED;
-  }
+  HRESULT created = Guarded([&] { return create_(outer, &object); },
+                            [&](const Failure& failure) {
+                              ShowConstructionError(failure.message);
+                              return E_UNEXPECTED;
+                            });
+  if (FAILED(created)) return created;
   if (!object) return E_UNEXPECTED;
   HRESULT hr = object->QueryInterface(riid, out);
   // The object's first reference: when the query failed, this destroys it.
@@ -50,14 +45,10 @@ STDMETHODIMP ClassFactory::LockServer(BOOL lock) {
   return S_OK;
 }
 
+// A box that cannot be shown changes nothing: the caller still gets
+// E_UNEXPECTED from the boundary.
 void ClassFactory::ShowConstructionError(const std::string& message) {
-  try {
-    if (messages_) {
-      messages_->Show(ConstructionErrorText(message), "DAX Error", MessageIcon::kError);
-    }
-  } catch (...) {
-    // The box is a courtesy; the caller still gets E_UNEXPECTED.
-  }
+  if (messages_) messages_->Show(ConstructionErrorText(message), "DAX Error", MessageIcon::kError);
 }
 
 }  // namespace tessaly

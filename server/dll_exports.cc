@@ -8,6 +8,7 @@
 #include "server/class_factory.h"
 #include "com/class_info.h"
 #include "server/registration.h"
+#include "sdk/error_conversion.h"
 #include "sdk/server_state.h"
 #include "sdk/tessaly_object.h"
 #include "typelib/TessalySDK.h"
@@ -43,33 +44,35 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* out) {
   if (!out) return E_POINTER;
   *out = nullptr;
   if (!IsEqualCLSID(clsid, CLSID_qvTessaly)) return CLASS_E_CLASSNOTAVAILABLE;
-  try {
-    tessaly::TessalyClass();
-  } catch (...) {
-    return CLASS_E_CLASSNOTAVAILABLE;
-  }
-  return tessaly::TessalyFactory().QueryInterface(riid, out);
+  return tessaly::Guarded(
+      [&] {
+        tessaly::TessalyClass();
+        return tessaly::TessalyFactory().QueryInterface(riid, out);
+      },
+      tessaly::Answering(CLASS_E_CLASSNOTAVAILABLE));
 }
 
 STDAPI DllCanUnloadNow() { return tessaly::ServerCanUnload() ? S_OK : S_FALSE; }
 
+// Registration answers any failure with E_FAIL, the code regsvr32 and
+// installers expect; the steps already done stay done.
 STDAPI DllRegisterServer() {
-  try {
-    tessaly::Win32ServerRegistry registry;
-    tessaly::RegisterServer(tessaly::TessalyClass(), tessaly::ServerTypeLibrary(),
-                            tessaly::ServerModulePath(), registry);
-    return S_OK;
-  } catch (...) {
-    return E_FAIL;
-  }
+  return tessaly::Guarded(
+      [] {
+        tessaly::Win32ServerRegistry registry;
+        tessaly::RegisterServer(tessaly::TessalyClass(), tessaly::ServerTypeLibrary(),
+                                tessaly::ServerModulePath(), registry);
+        return S_OK;
+      },
+      tessaly::Answering(E_FAIL));
 }
 
 STDAPI DllUnregisterServer() {
-  try {
-    tessaly::Win32ServerRegistry registry;
-    tessaly::UnregisterServer(tessaly::TessalyClass(), registry);
-    return S_OK;
-  } catch (...) {
-    return E_FAIL;
-  }
+  return tessaly::Guarded(
+      [] {
+        tessaly::Win32ServerRegistry registry;
+        tessaly::UnregisterServer(tessaly::TessalyClass(), registry);
+        return S_OK;
+      },
+      tessaly::Answering(E_FAIL));
 }

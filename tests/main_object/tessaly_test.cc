@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "common/sdk_error.h"
+#include "main_object/sdk_failures.h"
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_errors.h"
 #include "watermarks/watermark_items.h"
@@ -23,10 +24,9 @@ const char kWatermarkPath[] =
 int32_t HelpContextOf(const std::function<void()>& call) {
   try {
     call();
-  } catch (const SdkError& e) {
-    return e.help_context();
-  } catch (const std::exception&) {
-    return -1;
+  } catch (const std::exception& e) {
+    int32_t help_context = SdkHelpContextOf(e);
+    return help_context != 0 ? help_context : -1;
   }
   return 0;
 }

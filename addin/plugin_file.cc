@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "common/store_codec.h"
+
 namespace tessaly {
 
 const char kWordSettingsSection[] = "WordSettings";
@@ -25,9 +27,7 @@ bool CreateDefaultPlugInFile(const Env& env, const std::string& path) {
       std::string("[") + kPptSettingsSection + "]",
       std::string("[") + kDocumentPropertiesSection + "]",
   };
-  return CreateDefaultStoreFile(env, path, lines);
+  return WriteNewStoreFile(env, path, StoreTextOf(lines));
 }
-
-TqvStoreFile::Kind PlugInStoreKind() { return {"1003", "1004", &CreateDefaultPlugInFile}; }
 
 }  // namespace tessaly

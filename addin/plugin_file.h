@@ -30,8 +30,6 @@ extern const char kExcelActiveWorkSheetKey[];  // "Excel Active WorkSheet"
 // returns false.
 bool CreateDefaultPlugInFile(const Env& env, const std::string& path);
 
-// The store kind of PlugIn.qvf for TqvStoreFile.
-TqvStoreFile::Kind PlugInStoreKind();
 
 // One section of the PlugIn store. The store belongs to the profile
 // manager; every read and write goes straight to its INI file, and throws

@@ -67,7 +67,7 @@ void BM_Load(benchmark::State& state) {
   FakeEnv fake;
   fake.files.Put(kPath, ProfilesFile());
   for (auto _ : state) {
-    TqvStoreFile store(fake.env, kPath, {"1002", "1001", nullptr});
+    TqvStoreFile store(fake.env, kPath);
     benchmark::DoNotOptimize(store.Load());
   }
 }
@@ -87,7 +87,7 @@ void BM_RawDeflate(benchmark::State& state) {
 void BM_Flush(benchmark::State& state) {
   FakeEnv fake;
   fake.files.Put(kPath, ProfilesFile());
-  TqvStoreFile store(fake.env, kPath, {"1002", "1001", nullptr});
+  TqvStoreFile store(fake.env, kPath);
   store.Load();
   store.ini().WriteString("Profil \xe9t\xe9 3", "Schl\xfcssel" "5", "changed");
   for (auto _ : state) benchmark::DoNotOptimize(store.Flush());

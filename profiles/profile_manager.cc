@@ -4,9 +4,11 @@
 
 #include "addin/plugin_file.h"
 #include "common/number_format.h"
+#include "common/store_codec.h"
 #include "platform/code_page.h"
 #include "platform/registry.h"
 #include "profiles/profile_sections.h"
+#include "profiles/store_policy.h"
 
 namespace tessaly {
 
@@ -55,21 +57,28 @@ bool IsProtectedTarget(const std::string& name) {
 }  // namespace
 
 bool CreateDefaultProfilesFile(const Env& env, const std::string& path) {
-  return CreateDefaultStoreFile(env, path,
-                                {"[General Settings]",
-                                 "LastProfile=[PDF - Best Quality]",
-                                 "DefaultOutputDirectory='My Documents'",
-                                 "ShowPreview=1",
-                                 "ShowSaveDialog=1",
-                                 "ShowSettingsDialog=1",
-                                 "ViewGeneratedDocuments=1",
-                                 "Source Application=3",
-                                 "OutputDocumentFormat=0",
-                                 "OutputDocumentName=Output",
-                                 "UseCustomDocumentName=1",
-                                 "[[PDF - Best Quality]]",
-                                 "[Last Saved State]"});
+  return WriteNewStoreFile(env, path,
+                           StoreTextOf({"[General Settings]",
+                                        "LastProfile=[PDF - Best Quality]",
+                                        "DefaultOutputDirectory='My Documents'",
+                                        "ShowPreview=1",
+                                        "ShowSaveDialog=1",
+                                        "ShowSettingsDialog=1",
+                                        "ViewGeneratedDocuments=1",
+                                        "Source Application=3",
+                                        "OutputDocumentFormat=0",
+                                        "OutputDocumentName=Output",
+                                        "UseCustomDocumentName=1",
+                                        "[[PDF - Best Quality]]",
+                                        "[Last Saved State]"}));
 }
+
+namespace {
+
+const StoreKind kProfilesStore = {"1002", "1001", &CreateDefaultProfilesFile};
+const StoreKind kPlugInStore = {"1003", "1004", &CreateDefaultPlugInFile};
+
+}  // namespace
 
 bool ReadFlagPS(const Env& env) {
   int32_t value = 0;
@@ -80,23 +89,24 @@ TqvProfileManager::TqvProfileManager(const Env& env)
     : env_(env),
       install_path_(ReadInstallPath(env)),
       watermarks_(env),
-      profiles_(env, install_path_ + kProfilesFile, {"1002", "1001", &CreateDefaultProfilesFile}),
-      plugin_(env, install_path_ + kPlugInFile, PlugInStoreKind()) {
+      profiles_(env, install_path_ + kProfilesFile),
+      plugin_(env, install_path_ + kPlugInFile) {
   // The watermark store comes first; a watermark file that cannot be read
   // or created fails the construction.
   watermarks_.Open(install_path_ + kWatermarkFile);
   RefreshWatermarkNames();
-  if (profiles_.Load() != nullptr) {
+  OpenStore(env_, profiles_, kProfilesStore);
+  if (profiles_.is_open()) {
     RefreshProfileList();
     last_profile_ = ProfilesIni().ReadString(kGeneralSettingsSection, kLastProfileKey,
                                              kBuiltInProfileName);
   }
-  plugin_.Load();
+  OpenStore(env_, plugin_, kPlugInStore);
 }
 
 TqvProfileManager::~TqvProfileManager() {
-  profiles_.Save();
-  plugin_.Save();
+  ReleaseStore(env_, profiles_, kProfilesStore);
+  ReleaseStore(env_, plugin_, kPlugInStore);
 }
 
 void TqvProfileManager::FlushStoreFiles() {

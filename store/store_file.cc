@@ -1,17 +1,14 @@
 #include "store/store_file.h"
 
+#include <exception>
+
 #include "common/exception.h"
-#include "common/zlib_stream.h"
+#include "common/store_codec.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
-#include "platform/message_boxes.h"
 #include "platform/sleeper.h"
 
 namespace tessaly {
-
-const char kStoreCaption[] = "Orvane Tessaly";
-const char kStoreErrorText[] = "Tessaly has encountered error while printing the document.";
-const char kErrorWritingFile[] = "Error Writing File";
 
 namespace {
 
@@ -30,46 +27,34 @@ std::string WorkingName(const std::string& path) {
 
 }  // namespace
 
-bool CreateDefaultStoreFile(const Env& env, const std::string& path,
-                            const std::vector<std::string>& lines) {
+bool WriteNewStoreFile(const Env& env, const std::string& path, const std::string& text) {
   try {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    if (env.files->Write(path, Deflate(text))) return true;
+    return env.files->Write(path, EncodeStore(text));
   } catch (const std::exception&) {
+    return false;
   }
-  env.messages->Show(kErrorWritingFile, kStoreCaption, MessageIcon::kNone);
-  return false;
 }
 
-TqvStoreFile::TqvStoreFile(const Env& env, std::string path, Kind kind)
-    : env_(env), path_(std::move(path)), kind_(kind) {}
+TqvStoreFile::TqvStoreFile(const Env& env, std::string path)
+    : env_(env), path_(std::move(path)), working_name_(WorkingName(path_)) {}
 
 TqvStoreFile::~TqvStoreFile() = default;
 
-IniFile* TqvStoreFile::Load() {
-  std::string data;
-  bool exists = env_.files->Exists(path_) || kind_.create_default(env_, path_);
-  if (exists && !env_.files->Read(path_, &data)) data.clear();
-  try {
-    working_name_ = WorkingName(path_);
-    std::string text = Inflate(data, kStoreSizeLimit);
-    if (open_count_ == 0) {
-      auto ini = std::make_unique<IniFile>(working_name_, env_.code_page->UpperTable(),
-                                           env_.code_page->DecimalSeparator());
-      ini->SetText(std::move(text));
-      ini_ = std::move(ini);
-    }
-    ++open_count_;
-  } catch (const std::exception&) {
-    env_.messages->Show(std::string(kStoreErrorText) + " " + kind_.load_error_code, kStoreCaption,
-                        MessageIcon::kError);
+IniFile& TqvStoreFile::Load() {
+  if (open_count_ == 0) {
+    std::string data;
+    if (env_.files->Exists(path_) && !env_.files->Read(path_, &data)) data.clear();
+    auto ini = std::make_unique<IniFile>(working_name_, env_.code_page->UpperTable(),
+                                         env_.code_page->DecimalSeparator());
+    ini->SetText(DecodeStore(data));
+    ini_ = std::move(ini);
   }
-  return ini_.get();
+  ++open_count_;
+  return *ini_;
 }
 
 bool TqvStoreFile::WriteOut() {
-  std::string data = Deflate(ini_->Text());
+  std::string data = EncodeStore(ini_->Text());
   // The new content goes to the working file first and then takes the
   // place of the store file in one step: the printer, which reads the same
   // file, never finds it missing or half written.
@@ -78,25 +63,22 @@ bool TqvStoreFile::WriteOut() {
 
 void TqvStoreFile::Save() {
   if (ini_ == nullptr) return;
-  std::string failure;
+  std::exception_ptr failure;
   try {
     bool written = false;
     for (int attempt = 1; attempt <= kSaveAttempts && !written; ++attempt) {
       written = WriteOut();
       if (!written && attempt < kSaveAttempts) env_.sleeper->SleepMs(kRetryWaitMs);
     }
-    if (!written) failure = "Could not write " + path_;
-  } catch (const std::exception& e) {
-    failure = e.what();
+    if (!written) throw Exception("Could not write " + path_);
+  } catch (const std::exception&) {
+    failure = std::current_exception();
   }
   if (--open_count_ == 0) {
     if (env_.files->Exists(working_name_)) env_.files->Remove(working_name_);
     ini_.reset();
   }
-  if (!failure.empty()) {
-    env_.messages->Show(failure + " : " + kStoreErrorText + " " + kind_.save_error_code,
-                        kStoreCaption, MessageIcon::kError);
-  }
+  if (failure) std::rethrow_exception(failure);
 }
 
 bool TqvStoreFile::Flush() {

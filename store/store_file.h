@@ -2,45 +2,36 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "common/ini_file.h"
 #include "platform/env.h"
 
 namespace tessaly {
 
-extern const char kStoreCaption[];        // "Orvane Tessaly"
-extern const char kStoreErrorText[];      // "Tessaly has encountered error while printing the document."
-extern const char kErrorWritingFile[];    // "Error Writing File"
-
-// Writes `lines` (each ended by CR LF), deflated, as the file at `path`.
-// On failure shows the "Error Writing File" dialog and returns false.
-bool CreateDefaultStoreFile(const Env& env, const std::string& path,
-                            const std::vector<std::string>& lines);
+// Writes `text` as a new store file at `path`. False when it cannot be
+// written.
+bool WriteNewStoreFile(const Env& env, const std::string& path, const std::string& text);
 
 // One compressed INI store file (Profiles.qvf, PlugIn.qvf) and the
-// in-memory INI file it is opened into.
+// in-memory INI file it is opened into, counted by opens. It reports every
+// failure by throwing; what the user is told is up to its owner.
 class TqvStoreFile {
  public:
-  struct Kind {
-    const char* load_error_code;  // "1002" / "1003"
-    const char* save_error_code;  // "1001" / "1004"
-    // Writes the default file when the store file is missing.
-    bool (*create_default)(const Env& env, const std::string& path);
-  };
-
-  TqvStoreFile(const Env& env, std::string path, Kind kind);
+  TqvStoreFile(const Env& env, std::string path);
   ~TqvStoreFile();
 
-  // Opens the store (creating the default file when it is missing) and
-  // returns its INI file, or nullptr after a corrupt file (a message box
-  // has been shown).
-  IniFile* Load();
-  // Writes the store back and releases one open; the INI file goes away
-  // with the last one. Failures are shown, never thrown.
+  // Opens the store: the first open reads the file into the INI file, each
+  // later one only counts. A missing or unreadable file opens as an empty
+  // store. Throws EStoreCorrupt for a file that does not decode, which
+  // leaves the store closed.
+  IniFile& Load();
+  // Writes the store back (3 attempts, 1 s apart) and releases one open;
+  // the INI file goes away with the last one. When the file could not be
+  // written, throws Exception after releasing; the old file stays as it was.
+  // Nothing happens to a store that is not open.
   void Save();
-  // Writes the store to disk without releasing it; never reports anything.
-  // False when the file could not be written.
+  // Writes the store to disk without releasing it. False when it is not
+  // open or the file could not be written; never throws.
   bool Flush();
 
   // The open INI file; throws Exception when the store failed to open.
@@ -51,13 +42,12 @@ class TqvStoreFile {
   int open_count() const { return open_count_; }
 
  private:
-  // Deflates the INI text and puts it in place of the store file through
+  // Encodes the INI text and puts it in place of the store file through
   // the working file, so that the store file is never half written.
   bool WriteOut();
 
   const Env& env_;
   std::string path_;
-  Kind kind_;
   std::string working_name_;
   int open_count_ = 0;
   std::unique_ptr<IniFile> ini_;

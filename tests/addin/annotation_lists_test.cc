@@ -2,6 +2,7 @@
 
 #include "addin/list_protocols.h"
 #include "common/exception.h"
+#include "common/store_codec.h"
 #include "tests/addin/plugin_fixture.h"
 
 namespace tessaly {
@@ -159,8 +160,8 @@ TEST_F(AnnotationListsTest, ListWriterNumbersEntriesInTheOrderWritten) {
 TEST_F(AnnotationListsTest, ClosedStoreFailsEverythingButTheCursor) {
   FakeEnv fake;
   fake.files.Put(kPlugInPath, "not a zlib stream");
-  TqvStoreFile broken(fake.env, kPlugInPath, PlugInStoreKind());
-  EXPECT_EQ(broken.Load(), nullptr);
+  TqvStoreFile broken(fake.env, kPlugInPath);
+  EXPECT_THROW(broken.Load(), EStoreCorrupt);
   TqvAddinObjects objects(&broken);
 
   objects.notes.SetNumber(4);

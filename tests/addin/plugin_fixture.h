@@ -18,7 +18,10 @@ constexpr char kPlugInPath[] = "C:\\Tess\\Profiles\\PlugIn.qvf";
 // file created on first use), with the five accessors over it.
 class PlugInTest : public ::testing::Test {
  protected:
-  PlugInTest() { store_.Load(); }
+  PlugInTest() {
+    CreateDefaultPlugInFile(fake_.env, kPlugInPath);
+    store_.Load();
+  }
 
   IniFile& ini() { return store_.ini(); }
 
@@ -31,7 +34,7 @@ class PlugInTest : public ::testing::Test {
   }
 
   FakeEnv fake_;
-  TqvStoreFile store_{fake_.env, kPlugInPath, PlugInStoreKind()};
+  TqvStoreFile store_{fake_.env, kPlugInPath};
   TqvAddinObjects objects_{&store_};
 };
 

@@ -333,7 +333,7 @@ TEST(AddinObjectsWithoutStore, MembersFailButTheCursor) {
   ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
   {
     FakeEnv fake;
-    TqvStoreFile store(fake.env, kPlugInPath, PlugInStoreKind());  // never loaded
+    TqvStoreFile store(fake.env, kPlugInPath);  // never loaded
     TqvAddinObjects objects(&store);
     auto owner = std::make_shared<const int>(0);
     ComPtr<TqvAddinPDFBookmarkX> bookmarks =

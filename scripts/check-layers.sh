@@ -20,7 +20,7 @@ declare -A may=(
   [profiles]="common platform store watermarks addin profiles"
   [printing]="common platform store watermarks addin profiles printing"
   [main_object]="common platform store watermarks addin profiles printing main_object"
-  [com]="common com"
+  [com]="common platform com"
   [sdk]="common platform store watermarks addin profiles printing main_object com typelib sdk"
   [server]="common platform store watermarks addin profiles printing main_object com typelib sdk server"
 )

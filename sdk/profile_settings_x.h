@@ -7,6 +7,7 @@
 #include "profiles/profile_errors.h"
 #include "profiles/profile_keys.h"
 #include "sdk/core/settings_ref.h"
+#include "sdk/property_x.h"
 #include "sdk/settings_conversions.h"
 #include "server/TessalySDK.h"
 #include "server/automation_object.h"
@@ -25,34 +26,25 @@ class TqvProfileSettingsX : public AutomationObject<IqvProfileSettingsX> {
     return Get(Value, [&] { return name_; });
   }
 
-#define TQ_PROFILE_KEY(property, dispid, kind, type, key, default_value)                      \
-  STDMETHODIMP get_##property(                                                                \
-      settings_x::Parameter<decltype(&IqvProfileSettingsX::get_##property)> Value) override { \
-    return Get(Value, [&] {                                                                   \
-      return settings_x::ToCom<ProfileKind::k##kind>(settings_->property(), *code_page_);     \
-    });                                                                                       \
-  }                                                                                           \
-  STDMETHODIMP put_##property(                                                                \
-      settings_x::Parameter<decltype(&IqvProfileSettingsX::put_##property)> Value) override { \
-    return Put([&] {                                                                          \
-      settings_->Set##property(settings_x::FromCom<ProfileKind::k##kind>(                     \
-          Value, [&] { return settings_->property(); }, *code_page_));                        \
-    });                                                                                       \
-  }
+#define TQ_PROFILE_KEY(property, dispid, kind, type, key, default_value)                    \
+  TQ_PROPERTY_X(IqvProfileSettingsX, property,                                              \
+                settings_x::ToCom<ProfileKind::k##kind>(settings_->property(), *code_page_), \
+                StoreChecked([&] {                                                          \
+                  settings_->Set##property(settings_x::FromCom<ProfileKind::k##kind>(       \
+                      Value, [&] { return settings_->property(); }, *code_page_));          \
+                }))
 #include "profiles/profile_keys.def"
 
  private:
-  // A setter under the error conversion; the watermark store's not-found
-  // failure becomes the SDK's own code.
+  // Runs a setter; the watermark store's not-found failure becomes the
+  // SDK's own code.
   template <class Body>
-  HRESULT Put(Body&& body) noexcept {
-    return Run([&] {
-      try {
-        body();
-      } catch (const EProfileNotFound&) {
-        throw SdkError(kHelpProfileNotFound, kProfileNotFoundMessage);
-      }
-    });
+  static void StoreChecked(Body&& body) {
+    try {
+      body();
+    } catch (const EProfileNotFound&) {
+      throw SdkError(kHelpProfileNotFound, kProfileNotFoundMessage);
+    }
   }
 
   TqvSettingsRef settings_;

@@ -259,31 +259,46 @@ bool TqvTessaly::SaveCurrentProfileAs(const std::wstring& new_name) {
   return CopyProfileMapped(current_name_, new_name);
 }
 
-int32_t TqvTessaly::SourceApplication() {
-  source_application_ = manager_->SourceApplication() & 0x7F;
-  return source_application_;
-}
-
-void TqvTessaly::SetSourceApplication(int32_t value) {
-  source_application_ = value;
-  manager_->SetSourceApplication(value);
-}
-
-int32_t TqvTessaly::OutputDocumentFormat() {
-  int32_t code = manager_->OutputDocumentFormat();
-  // The first format of a code wins: 0 reads as PDF.
-  for (const FormatCode& row : kFormatCodes) {
-    if (row.code == code) return row.format;
+template <GeneralSetting S, class Value>
+Value TqvTessaly::FromStored(Value stored) {
+  if constexpr (S == GeneralSetting::SourceApplication) {
+    source_application_ = stored & 0x7F;
+    return source_application_;
+  } else if constexpr (S == GeneralSetting::OutputDocumentFormat) {
+    // The first format of a code wins: 0 reads as PDF.
+    for (const FormatCode& row : kFormatCodes) {
+      if (row.code == stored) return row.format;
+    }
+    return doc_format::kPDF;
+  } else {
+    return stored;
   }
-  return doc_format::kPDF;
 }
 
-void TqvTessaly::SetOutputDocumentFormat(int32_t value) {
-  for (const FormatCode& row : kFormatCodes) {
-    if (row.format == value) return manager_->SetOutputDocumentFormat(row.code);
+template <GeneralSetting S, class Value>
+Value TqvTessaly::ToStored(Value value) {
+  if constexpr (S == GeneralSetting::SourceApplication) {
+    source_application_ = value;
+    return value;
+  } else if constexpr (S == GeneralSetting::OutputDocumentFormat) {
+    for (const FormatCode& row : kFormatCodes) {
+      if (row.format == value) return row.code;
+    }
+    return 0;
+  } else {
+    return value;
   }
-  manager_->SetOutputDocumentFormat(0);
 }
+
+#define TQ_GENERAL_SETTING(property, dispid, kind, type, key, default_value)      \
+  ProfileValueType<ProfileKind::k##kind> TqvTessaly::property() {                  \
+    return FromStored<GeneralSetting::property>(manager_->property());            \
+  }                                                                                \
+  void TqvTessaly::Set##property(ProfileArgType<ProfileKind::k##kind> value) {     \
+    manager_->Set##property(                                                       \
+        ToStored<GeneralSetting::property, ProfileValueType<ProfileKind::k##kind>>(value)); \
+  }
+#include "profiles/general_settings.def"
 
 std::vector<std::wstring> TqvTessaly::GetWatermarkProfilesList() {
   std::vector<std::wstring> names;

@@ -73,14 +73,19 @@ class TqvTessaly {
 
   const std::wstring& PrinterName() const { return printer_name_; }
 
+  // The global settings, a getter and a setter (Set + property) per
+  // property of profiles/general_settings.def, read and written through the
+  // manager at every call. SourceApplication also sets the print route;
+  // OutputDocumentFormat is TxqvDocumentFormat, mapped to and from the
+  // printer's own format code.
+#define TQ_GENERAL_SETTING(property, dispid, kind, type, key, default_value) \
+  ProfileValueType<ProfileKind::k##kind> property();                       \
+  void Set##property(ProfileArgType<ProfileKind::k##kind> value);
+#include "profiles/general_settings.def"
+
   // The print route of PrintDocument: Other until the property is read or
   // written, whatever the store holds.
   int32_t source_application() const { return source_application_; }
-  int32_t SourceApplication();
-  void SetSourceApplication(int32_t value);
-  // TxqvDocumentFormat, mapped to and from the printer's own format code.
-  int32_t OutputDocumentFormat();
-  void SetOutputDocumentFormat(int32_t value);
 
   // Watermark profiles. A name that is not there, an index outside the
   // names as last listed, or a removal the store refuses, is error 6400.
@@ -130,6 +135,11 @@ class TqvTessaly {
   const std::wstring& saved_default_printer() const { return saved_default_printer_; }
 
  private:
+  // A global setting between the manager's value and the caller's.
+  template <GeneralSetting S, class Value>
+  Value FromStored(Value stored);
+  template <GeneralSetting S, class Value>
+  Value ToStored(Value value);
   void RefreshList();
   bool Listed(const std::wstring& name) const;
   bool ListedIgnoringCase(const std::wstring& name) const;

@@ -79,9 +79,6 @@ void IgnoringFailure(Step&& step) {
   }
 }
 
-// TxqvHyperLinkType.
-enum : int32_t { kWithinDocument = 0, kInternetLink = 1, kFileAttachment = 2 };
-
 // A link out of the document, to an address or a file: `set_target`
 // writes the one field that says where to. No destination is written.
 template <typename SetTarget>
@@ -338,14 +335,14 @@ int32_t TqvTessaly::AddPDFBookmark(const std::wstring& text, int32_t level,
 int32_t TqvTessaly::AddPDFLinkToURI(const std::wstring& address, const TqvRect& rect,
                                     int32_t page, const TqvLinkStyle& style) {
   std::string target = manager_->ToAnsi(address);
-  return AppendOutwardLink(manager_->Hyperlinks(), kInternetLink, rect, page, style,
+  return AppendOutwardLink(manager_->Hyperlinks(), link_type::kInternetLink, rect, page, style,
                            [&](TqvAddinPDFHyperlink& link) { link.SetURI(target); });
 }
 
 int32_t TqvTessaly::AddPDFLinkToFile(const std::wstring& file_name, const TqvRect& rect,
                                      int32_t page, const TqvLinkStyle& style) {
   std::string target = manager_->ToAnsi(file_name);
-  return AppendOutwardLink(manager_->Hyperlinks(), kFileAttachment, rect, page, style,
+  return AppendOutwardLink(manager_->Hyperlinks(), link_type::kFileAttachment, rect, page, style,
                            [&](TqvAddinPDFHyperlink& link) { link.SetFileName(target); });
 }
 
@@ -356,7 +353,7 @@ int32_t TqvTessaly::AddPDFLinkWithinDocument(const TqvRect& rect, int32_t page,
   destination.top = dest_vertical_position;
   destination.bottom = Saturated(int64_t{dest_vertical_position} + rect.bottom - rect.top);
   return AppendEntry(manager_->Hyperlinks(), [&](TqvAddinPDFHyperlink& link) {
-    link.SetHyperLinkType(kWithinDocument);
+    link.SetHyperLinkType(link_type::kWithinDocument);
     link.SetSourceRect(rect);
     link.SetSourcePage(page);
     link.SetDestPage(dest_page);

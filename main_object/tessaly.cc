@@ -68,9 +68,6 @@ void IgnoringFailure(Step&& step) {
   }
 }
 
-// TxqvHyperLinkType.
-enum : int32_t { kWithinDocument = 0, kInternetLink = 1, kFileAttachment = 2 };
-
 // A link out of the document, to an address or a file: `set_target`
 // writes the one field that says where to. No destination is written.
 template <typename SetTarget>
@@ -237,31 +234,46 @@ bool TqvTessaly::SaveCurrentProfileAs(const std::wstring& new_name) {
   return manager_->CopyProfile(current_name_, new_name, true);
 }
 
-int32_t TqvTessaly::SourceApplication() {
-  source_application_ = manager_->SourceApplication() & 0x7F;
-  return source_application_;
-}
-
-void TqvTessaly::SetSourceApplication(int32_t value) {
-  source_application_ = value;
-  manager_->SetSourceApplication(value);
-}
-
-int32_t TqvTessaly::OutputDocumentFormat() {
-  int32_t code = manager_->OutputDocumentFormat();
-  // The first format of a code wins: 0 reads as PDF.
-  for (const FormatCode& row : kFormatCodes) {
-    if (row.code == code) return row.format;
+template <GeneralSetting S, class Value>
+Value TqvTessaly::FromStored(Value stored) {
+  if constexpr (S == GeneralSetting::SourceApplication) {
+    source_application_ = stored & 0x7F;
+    return source_application_;
+  } else if constexpr (S == GeneralSetting::OutputDocumentFormat) {
+    // The first format of a code wins: 0 reads as PDF.
+    for (const FormatCode& row : kFormatCodes) {
+      if (row.code == stored) return row.format;
+    }
+    return doc_format::kPDF;
+  } else {
+    return stored;
   }
-  return doc_format::kPDF;
 }
 
-void TqvTessaly::SetOutputDocumentFormat(int32_t value) {
-  for (const FormatCode& row : kFormatCodes) {
-    if (row.format == value) return manager_->SetOutputDocumentFormat(row.code);
+template <GeneralSetting S, class Value>
+Value TqvTessaly::ToStored(Value value) {
+  if constexpr (S == GeneralSetting::SourceApplication) {
+    source_application_ = value;
+    return value;
+  } else if constexpr (S == GeneralSetting::OutputDocumentFormat) {
+    for (const FormatCode& row : kFormatCodes) {
+      if (row.format == value) return row.code;
+    }
+    return 0;
+  } else {
+    return value;
   }
-  manager_->SetOutputDocumentFormat(0);
 }
+
+#define TQ_GENERAL_SETTING(property, dispid, kind, type, key, default_value)      \
+  ProfileValueType<ProfileKind::k##kind> TqvTessaly::property() {                  \
+    return FromStored<GeneralSetting::property>(manager_->property());            \
+  }                                                                                \
+  void TqvTessaly::Set##property(ProfileArgType<ProfileKind::k##kind> value) {     \
+    manager_->Set##property(                                                       \
+        ToStored<GeneralSetting::property, ProfileValueType<ProfileKind::k##kind>>(value)); \
+  }
+#include "profiles/general_settings.def"
 
 std::vector<std::wstring> TqvTessaly::GetWatermarkProfilesList() {
   std::vector<std::wstring> names;
@@ -301,14 +313,14 @@ int32_t TqvTessaly::AddPDFBookmark(const std::wstring& text, int32_t level,
 int32_t TqvTessaly::AddPDFLinkToURI(const std::wstring& address, const TqvRect& rect,
                                     int32_t page, const TqvLinkStyle& style) {
   std::string target = manager_->ToAnsi(address);
-  return AppendOutwardLink(manager_->Hyperlinks(), kInternetLink, rect, page, style,
+  return AppendOutwardLink(manager_->Hyperlinks(), link_type::kInternetLink, rect, page, style,
                            [&](TqvAddinPDFHyperlink& link) { link.SetURI(target); });
 }
 
 int32_t TqvTessaly::AddPDFLinkToFile(const std::wstring& file_name, const TqvRect& rect,
                                      int32_t page, const TqvLinkStyle& style) {
   std::string target = manager_->ToAnsi(file_name);
-  return AppendOutwardLink(manager_->Hyperlinks(), kFileAttachment, rect, page, style,
+  return AppendOutwardLink(manager_->Hyperlinks(), link_type::kFileAttachment, rect, page, style,
                            [&](TqvAddinPDFHyperlink& link) { link.SetFileName(target); });
 }
 
@@ -319,7 +331,7 @@ int32_t TqvTessaly::AddPDFLinkWithinDocument(const TqvRect& rect, int32_t page,
   destination.top = dest_vertical_position;
   destination.bottom = Saturated(int64_t{dest_vertical_position} + rect.bottom - rect.top);
   return AppendEntry(manager_->Hyperlinks(), [&](TqvAddinPDFHyperlink& link) {
-    link.SetHyperLinkType(kWithinDocument);
+    link.SetHyperLinkType(link_type::kWithinDocument);
     link.SetSourceRect(rect);
     link.SetSourcePage(page);
     link.SetDestPage(dest_page);

@@ -15,8 +15,9 @@
 
 namespace tessaly {
 
-// Values of TxqvSourceApplication and TxqvDocumentFormat of the type
-// library (whose own declarations are for the Windows lane only).
+// Values of TxqvSourceApplication, TxqvDocumentFormat and TxqvLinkType of
+// the type library (whose own declarations are for the Windows lane only;
+// sdk/type_library_values.cc ties them to those).
 namespace source_app {
 enum : int32_t { kMSWord = 0, kMSExcel = 1, kMSPowerPoint = 2, kOther = 3 };
 }
@@ -25,6 +26,9 @@ enum : int32_t {
   kPDF = 0, kHTML = 1, kXHTML = 2, kTIFF = 3, kPNG = 4, kSVG = 5,
   kJPEG = 6, kBMP = 7, kGIF = 8, kWMF = 9, kEMF = 10,
 };
+}
+namespace link_type {
+enum : int32_t { kWithinDocument = 0, kInternetLink = 1, kFileAttachment = 2 };
 }
 
 // How a PDF link is drawn: TxqvLinkBorderWidth and TxqvLinkHighlightMode
@@ -73,14 +77,19 @@ class TqvTessaly {
 
   const std::wstring& PrinterName() const { return printer_name_; }
 
+  // The global settings, a getter and a setter (Set + property) per
+  // property of profiles/general_settings.def, read and written through the
+  // manager at every call. SourceApplication also sets the print route;
+  // OutputDocumentFormat is TxqvDocumentFormat, mapped to and from the
+  // printer's own format code.
+#define TQ_GENERAL_SETTING(property, dispid, kind, type, key, default_value) \
+  ProfileValueType<ProfileKind::k##kind> property();                       \
+  void Set##property(ProfileArgType<ProfileKind::k##kind> value);
+#include "profiles/general_settings.def"
+
   // The print route of PrintDocument: Other until the property is read or
   // written, whatever the store holds.
   int32_t source_application() const { return source_application_; }
-  int32_t SourceApplication();
-  void SetSourceApplication(int32_t value);
-  // TxqvDocumentFormat, mapped to and from the printer's own format code.
-  int32_t OutputDocumentFormat();
-  void SetOutputDocumentFormat(int32_t value);
 
   // Watermark profiles. A name that is not there, an index outside the
   // names as last listed, or a removal the store refuses, is error 6400.
@@ -130,6 +139,11 @@ class TqvTessaly {
   const std::wstring& saved_default_printer() const { return saved_default_printer_; }
 
  private:
+  // A global setting between the manager's value and the caller's.
+  template <GeneralSetting S, class Value>
+  Value FromStored(Value stored);
+  template <GeneralSetting S, class Value>
+  Value ToStored(Value value);
   void RefreshList();
   bool Listed(const std::wstring& name) const;
   bool ListedIgnoringCase(const std::wstring& name) const;

@@ -22,19 +22,6 @@ const char kProfilesFile[] = "\\Profiles\\Profiles.qvf";
 const char kPlugInFile[] = "\\Profiles\\PlugIn.qvf";
 const char kWatermarkFile[] = "\\Profiles\\WatermarkProfiles.xml";
 
-const char kLastProfileKey[] = "LastProfile";
-const char kDefaultOutputDirectoryKey[] = "DefaultOutputDirectory";
-const char kShowPreviewKey[] = "ShowPreview";
-const char kShowSaveDialogKey[] = "ShowSaveDialog";
-const char kShowSettingsDialogKey[] = "ShowSettingsDialog";
-const char kViewGeneratedDocumentsKey[] = "ViewGeneratedDocuments";
-const char kSourceApplicationKey[] = "Source Application";
-const char kOutputDocumentFormatKey[] = "OutputDocumentFormat";
-const char kOutputDocumentNameKey[] = "OutputDocumentName";
-const char kUseCustomDocumentNameKey[] = "UseCustomDocumentName";
-
-const char kDefaultOutputDirectory[] = "C:\\Program Files\\Orvane\\Tessaly\\Output\\";
-
 std::string ReadInstallPath(const Env& env) {
   Registry& registry = *env.registry;
   if (registry.KeyExists(kTessalyRegistryKey) &&
@@ -98,8 +85,9 @@ TqvProfileManager::TqvProfileManager(const Env& env)
   OpenStore(env_, profiles_, kProfilesStore);
   if (profiles_.is_open()) {
     RefreshProfileList();
-    last_profile_ = ProfilesIni().ReadString(kGeneralSettingsSection, kLastProfileKey,
-                                             kBuiltInProfileName);
+    const GeneralKey& last = GeneralKeyOf(GeneralSetting::LastProfile);
+    last_profile_ =
+        ProfilesIni().ReadString(kGeneralSettingsSection, last.key, last.default_value.text);
   }
   OpenStore(env_, plugin_, kPlugInStore);
 }
@@ -208,74 +196,50 @@ std::unique_ptr<TqvProfileSettings> TqvProfileManager::OpenProfile(const std::ws
                                               ToAnsi(section), wanted, false);
 }
 
+template <ProfileKind K>
+ProfileValueType<K> TqvProfileManager::ReadGeneral(GeneralSetting setting) {
+  static_assert(K == ProfileKind::kString || K == ProfileKind::kBool || K == ProfileKind::kEnum);
+  const GeneralKey& row = GeneralKeyOf(setting);
+  const char* section = kGeneralSettingsSection;
+  if constexpr (K == ProfileKind::kString) {
+    return ToWide(ProfilesIni().ReadString(section, row.key, row.default_value.text));
+  } else if constexpr (K == ProfileKind::kBool) {
+    return ProfilesIni().ReadBool(section, row.key, row.default_value.integer != 0);
+  } else {
+    return ProfilesIni().ReadInteger(section, row.key, row.default_value.integer);
+  }
+}
+
+template <ProfileKind K>
+void TqvProfileManager::WriteGeneral(GeneralSetting setting, ProfileArgType<K> value) {
+  const char* key = GeneralKeyOf(setting).key;
+  if constexpr (K == ProfileKind::kString) {
+    ProfilesIni().WriteString(kGeneralSettingsSection, key, ToAnsi(value));
+  } else if constexpr (K == ProfileKind::kBool) {
+    ProfilesIni().WriteBool(kGeneralSettingsSection, key, value);
+  } else {
+    // Enumerations and the format code are stored from one byte.
+    ProfilesIni().WriteInteger(kGeneralSettingsSection, key, value & 0xFF);
+  }
+}
+
 std::wstring TqvProfileManager::GetLastProfile() {
-  return ToWide(ProfilesIni().ReadString(kGeneralSettingsSection, kLastProfileKey,
-                                         kBuiltInProfileName));
+  return ReadGeneral<ProfileKind::kString>(GeneralSetting::LastProfile);
 }
 
 void TqvProfileManager::SetLastProfile(const std::wstring& name) {
-  std::string value = ToAnsi(name);
-  if (!InProfileList(value)) throw Exception(kProfileNotFoundMessage);
-  ProfilesIni().WriteString(kGeneralSettingsSection, kLastProfileKey, value);
+  if (!InProfileList(ToAnsi(name))) throw Exception(kProfileNotFoundMessage);
+  WriteGeneral<ProfileKind::kString>(GeneralSetting::LastProfile, name);
 }
 
-std::wstring TqvProfileManager::DefaultOutputDirectory() {
-  return ToWide(ProfilesIni().ReadString(kGeneralSettingsSection, kDefaultOutputDirectoryKey,
-                                         kDefaultOutputDirectory));
-}
-void TqvProfileManager::SetDefaultOutputDirectory(const std::wstring& value) {
-  ProfilesIni().WriteString(kGeneralSettingsSection, kDefaultOutputDirectoryKey, ToAnsi(value));
-}
-bool TqvProfileManager::ShowPreview() {
-  return ProfilesIni().ReadBool(kGeneralSettingsSection, kShowPreviewKey, true);
-}
-void TqvProfileManager::SetShowPreview(bool value) {
-  ProfilesIni().WriteBool(kGeneralSettingsSection, kShowPreviewKey, value);
-}
-bool TqvProfileManager::ShowSaveDialog() {
-  return ProfilesIni().ReadBool(kGeneralSettingsSection, kShowSaveDialogKey, true);
-}
-void TqvProfileManager::SetShowSaveDialog(bool value) {
-  ProfilesIni().WriteBool(kGeneralSettingsSection, kShowSaveDialogKey, value);
-}
-bool TqvProfileManager::ShowSettingsDialog() {
-  return ProfilesIni().ReadBool(kGeneralSettingsSection, kShowSettingsDialogKey, false);
-}
-void TqvProfileManager::SetShowSettingsDialog(bool value) {
-  ProfilesIni().WriteBool(kGeneralSettingsSection, kShowSettingsDialogKey, value);
-}
-bool TqvProfileManager::ViewGeneratedDocuments() {
-  return ProfilesIni().ReadBool(kGeneralSettingsSection, kViewGeneratedDocumentsKey, true);
-}
-void TqvProfileManager::SetViewGeneratedDocuments(bool value) {
-  ProfilesIni().WriteBool(kGeneralSettingsSection, kViewGeneratedDocumentsKey, value);
-}
-int32_t TqvProfileManager::SourceApplication() {
-  return ProfilesIni().ReadInteger(kGeneralSettingsSection, kSourceApplicationKey, 3);
-}
-void TqvProfileManager::SetSourceApplication(int32_t value) {
-  // Enumerations are stored from one byte.
-  ProfilesIni().WriteInteger(kGeneralSettingsSection, kSourceApplicationKey, value & 0xFF);
-}
-int32_t TqvProfileManager::OutputDocumentFormat() {
-  return ProfilesIni().ReadInteger(kGeneralSettingsSection, kOutputDocumentFormatKey, 0);
-}
-void TqvProfileManager::SetOutputDocumentFormat(int32_t value) {
-  ProfilesIni().WriteInteger(kGeneralSettingsSection, kOutputDocumentFormatKey, value & 0xFF);
-}
-std::wstring TqvProfileManager::OutputDocumentName() {
-  return ToWide(
-      ProfilesIni().ReadString(kGeneralSettingsSection, kOutputDocumentNameKey, "Document 1"));
-}
-void TqvProfileManager::SetOutputDocumentName(const std::wstring& value) {
-  ProfilesIni().WriteString(kGeneralSettingsSection, kOutputDocumentNameKey, ToAnsi(value));
-}
-bool TqvProfileManager::UseCustomDocumentName() {
-  return ProfilesIni().ReadBool(kGeneralSettingsSection, kUseCustomDocumentNameKey, false);
-}
-void TqvProfileManager::SetUseCustomDocumentName(bool value) {
-  ProfilesIni().WriteBool(kGeneralSettingsSection, kUseCustomDocumentNameKey, value);
-}
+#define TQ_GENERAL_SETTING(property, dispid, kind, type, key, default_value)           \
+  ProfileValueType<ProfileKind::k##kind> TqvProfileManager::property() {                \
+    return ReadGeneral<ProfileKind::k##kind>(GeneralSetting::property);                 \
+  }                                                                                     \
+  void TqvProfileManager::Set##property(ProfileArgType<ProfileKind::k##kind> value) {   \
+    WriteGeneral<ProfileKind::k##kind>(GeneralSetting::property, value);                \
+  }
+#include "profiles/general_settings.def"
 
 // Watermark profiles.
 

@@ -7,6 +7,7 @@
 #include "addin/addin_objects.h"
 #include "store/store_file.h"
 #include "platform/env.h"
+#include "profiles/general_settings.h"
 #include "profiles/profile_errors.h"
 #include "profiles/profile_settings.h"
 #include "watermarks/watermark_manager.h"
@@ -65,25 +66,12 @@ class TqvProfileManager {
   // "LastProfile" as read when the manager was created.
   const std::string& last_profile_at_start() const { return last_profile_; }
 
-  // Global settings of "General Settings".
-  std::wstring DefaultOutputDirectory();
-  void SetDefaultOutputDirectory(const std::wstring& value);
-  bool ShowPreview();
-  void SetShowPreview(bool value);
-  bool ShowSaveDialog();
-  void SetShowSaveDialog(bool value);
-  bool ShowSettingsDialog();
-  void SetShowSettingsDialog(bool value);
-  bool ViewGeneratedDocuments();
-  void SetViewGeneratedDocuments(bool value);
-  int32_t SourceApplication();
-  void SetSourceApplication(int32_t value);
-  int32_t OutputDocumentFormat();
-  void SetOutputDocumentFormat(int32_t value);
-  std::wstring OutputDocumentName();
-  void SetOutputDocumentName(const std::wstring& value);
-  bool UseCustomDocumentName();
-  void SetUseCustomDocumentName(bool value);
+  // Global settings of "General Settings": a getter named after each
+  // property of profiles/general_settings.def and a setter Set + property.
+#define TQ_GENERAL_SETTING(property, dispid, kind, type, key, default_value) \
+  ProfileValueType<ProfileKind::k##kind> property();                       \
+  void Set##property(ProfileArgType<ProfileKind::k##kind> value);
+#include "profiles/general_settings.def"
 
   static std::wstring PrinterName() { return L"Orvane Tessaly"; }
   static std::wstring Edition() { return L"Professional"; }
@@ -110,6 +98,11 @@ class TqvProfileManager {
   std::wstring ToWide(const std::string& s) const { return env_.code_page->FromAnsi(s); }
 
  private:
+  // A key of "General Settings" as its kind stores it.
+  template <ProfileKind K>
+  ProfileValueType<K> ReadGeneral(GeneralSetting setting);
+  template <ProfileKind K>
+  void WriteGeneral(GeneralSetting setting, ProfileArgType<K> value);
   bool InProfileList(const std::string& name) const;
   void WriteFlag(const char* name, bool value);
   TqvWatermarkManager* watermark_store() { return &watermarks_; }

@@ -5,12 +5,14 @@
 // type of the key tables crosses the boundary.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 
 #include "addin/addin_values.h"
 #include "platform/code_page.h"
 #include "sdk/owned_ref.h"
+#include "sdk/property_x.h"
 #include "sdk/settings_conversions.h"
 #include "typelib/TessalySDK.h"
 #include "sdk/automation_object.h"
@@ -18,18 +20,19 @@
 
 namespace tessaly {
 
-template <class Interface, class Accessor>
+// `Clsid` names the coclass that describes the object.
+template <class Interface, class Accessor, const CLSID& Clsid>
 class TqvAddinObjectX : public AutomationObject<Interface> {
  public:
+  TqvAddinObjectX(TqvOwnedRef<Accessor> target, const CodePage* code_page)
+      : AutomationObject<Interface>(Clsid), target_(std::move(target)), code_page_(code_page) {}
+
   // The accessor, for the main object's append protocol; throws once the
   // main object is gone.
   Accessor& accessor() const { return target_.get(); }
 
  protected:
   using Api = Interface;
-
-  TqvAddinObjectX(REFCLSID clsid, TqvOwnedRef<Accessor> target, const CodePage* code_page)
-      : AutomationObject<Interface>(clsid), target_(std::move(target)), code_page_(code_page) {}
 
   // A stored value as the automation type carries it: booleans as true or
   // false (stored as VARIANT_BOOL), numbers reduced by the getter mask,
@@ -62,5 +65,21 @@ class TqvAddinObjectX : public AutomationObject<Interface> {
   TqvOwnedRef<Accessor> target_;
   const CodePage* code_page_;
 };
+
+// A property of an add-in object: the accessor's property of that name,
+// its getter reduced by `get_mask`.
+#define TQ_ADDIN_PROPERTY_X(Property, Type, get_mask)                                      \
+  TQ_PROPERTY_X(Api, Property, ToCom<addin_type::Type>(target_->Property(), get_mask), \
+                target_->Set##Property(FromCom<addin_type::Type>(Value)))
+
+// An object over an accessor of the manager, as the main object hands it
+// out. `owner` expires with the main object, whose manager owns the
+// accessor; `code_page` is the Env's and lives as long as the process.
+template <class Object, class Accessor>
+ComPtr<Object> CreateAddinObjectX(Accessor& accessor, std::weak_ptr<const void> owner,
+                                  const CodePage& code_page) {
+  return MakeAutomationObject<Object>(TqvOwnedRef<Accessor>(&accessor, std::move(owner)),
+                                      &code_page);
+}
 
 }  // namespace tessaly

@@ -21,48 +21,17 @@ bool VariantToBool(const VARIANT& value) {
   return V_BOOL(&converted) != VARIANT_FALSE;
 }
 
-TqvAddinPDFBookmarkX::TqvAddinPDFBookmarkX(TqvOwnedRef<TqvAddinPDFBookmark> list,
-                                           const CodePage* code_page)
-    : TqvAnnotationListX(CLSID_qvAddinPDFBookmarkX, std::move(list), code_page) {}
-
-TqvAddinPDFHyperlinkX::TqvAddinPDFHyperlinkX(TqvOwnedRef<TqvAddinPDFHyperlink> list,
-                                             const CodePage* code_page)
-    : TqvAnnotationListX(CLSID_qvAddinPDFHyperlinkX, std::move(list), code_page) {}
-
-TqvAddinPDFNotesX::TqvAddinPDFNotesX(TqvOwnedRef<TqvAddinPDFNotes> list,
-                                     const CodePage* code_page)
-    : TqvAnnotationListX(CLSID_qvAddinPDFNotesX, std::move(list), code_page) {}
-
-ComPtr<TqvAddinPDFBookmarkX> CreateAddinPDFBookmarkX(TqvAddinPDFBookmark& list,
-                                                     std::weak_ptr<const void> owner,
-                                                     const CodePage& code_page) {
-  return MakeAutomationObject<TqvAddinPDFBookmarkX>(
-      TqvOwnedRef<TqvAddinPDFBookmark>(&list, std::move(owner)), &code_page);
-}
-
-ComPtr<TqvAddinPDFHyperlinkX> CreateAddinPDFHyperlinkX(TqvAddinPDFHyperlink& list,
-                                                       std::weak_ptr<const void> owner,
-                                                       const CodePage& code_page) {
-  return MakeAutomationObject<TqvAddinPDFHyperlinkX>(
-      TqvOwnedRef<TqvAddinPDFHyperlink>(&list, std::move(owner)), &code_page);
-}
-
-ComPtr<TqvAddinPDFNotesX> CreateAddinPDFNotesX(TqvAddinPDFNotes& list,
-                                               std::weak_ptr<const void> owner,
-                                               const CodePage& code_page) {
-  return MakeAutomationObject<TqvAddinPDFNotesX>(
-      TqvOwnedRef<TqvAddinPDFNotes>(&list, std::move(owner)), &code_page);
-}
-
 TqvAnnotationObjectsX CreateAnnotationObjectsX(TqvProfileManager& manager,
                                                const std::weak_ptr<const void>& owner,
                                                const CodePage& code_page) {
   TqvAnnotationObjectsX objects;
-  objects.bookmarks = CreateAddinPDFBookmarkX(manager.Bookmarks(), owner, code_page);
-  objects.hyperlinks = CreateAddinPDFHyperlinkX(manager.Hyperlinks(), owner, code_page);
-  objects.notes = CreateAddinPDFNotesX(manager.Notes(), owner, code_page);
+  objects.bookmarks =
+      CreateAddinObjectX<TqvAddinPDFBookmarkX>(manager.Bookmarks(), owner, code_page);
+  objects.hyperlinks =
+      CreateAddinObjectX<TqvAddinPDFHyperlinkX>(manager.Hyperlinks(), owner, code_page);
+  objects.notes = CreateAddinObjectX<TqvAddinPDFNotesX>(manager.Notes(), owner, code_page);
   objects.document_properties =
-      CreateDocumentPropertiesX(manager.DocumentProperties(), owner, code_page);
+      CreateAddinObjectX<TqvDocumentPropertiesX>(manager.DocumentProperties(), owner, code_page);
   return objects;
 }
 

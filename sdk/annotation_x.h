@@ -13,24 +13,13 @@ namespace tessaly {
 // The members every annotation list shares: Count (201) and the cursor
 // Number (202). The cursor lives in the accessor, so every object over one
 // list moves the same cursor; neither member checks the other.
-template <class Interface, class List>
-class TqvAnnotationListX : public TqvAddinObjectX<Interface, List> {
+template <class Interface, class List, const CLSID& Clsid>
+class TqvAnnotationListX : public TqvAddinObjectX<Interface, List, Clsid> {
  public:
-  STDMETHODIMP get_Count(LONG* Value) override {
-    return this->Get(Value, [&] { return this->target_->Count(); });
-  }
-  STDMETHODIMP put_Count(LONG Value) override {
-    return this->Run([&] { this->target_->SetCount(Value); });
-  }
-  STDMETHODIMP get_Number(LONG* Value) override {
-    return this->Get(Value, [&] { return this->target_->Number(); });
-  }
-  STDMETHODIMP put_Number(LONG Value) override {
-    return this->Run([&] { this->target_->SetNumber(Value); });
-  }
+  using TqvAddinObjectX<Interface, List, Clsid>::TqvAddinObjectX;
 
- protected:
-  using TqvAddinObjectX<Interface, List>::TqvAddinObjectX;
+  TQ_PROPERTY_X(Interface, Count, this->target_->Count(), this->target_->SetCount(Value))
+  TQ_PROPERTY_X(Interface, Number, this->target_->Number(), this->target_->SetNumber(Value))
 };
 
 // A shared boolean of a list as a VARIANT of type boolean.
@@ -40,26 +29,14 @@ VARIANT BoolVariant(bool value);
 bool VariantToBool(const VARIANT& value);
 
 // A field of the entry at the cursor.
-#define TQ_ANNOTATION_FIELD_X(Property, base_key, Type, default_value, dispid, set_mask,     \
-                              get_mask)                                                      \
-  STDMETHODIMP get_##Property(settings_x::Parameter<decltype(&Api::get_##Property)> Value)   \
-      override {                                                                             \
-    return Get(Value, [&] { return ToCom<addin_type::Type>(target_->Property(), get_mask); }); \
-  }                                                                                          \
-  STDMETHODIMP put_##Property(settings_x::Parameter<decltype(&Api::put_##Property)> Value)   \
-      override {                                                                             \
-    return Run([&] { target_->Set##Property(FromCom<addin_type::Type>(Value)); });           \
-  }
+#define TQ_ANNOTATION_FIELD_X(Property, base_key, Type, default_value, dispid, set_mask, \
+                              get_mask)                                                  \
+  TQ_ADDIN_PROPERTY_X(Property, Type, get_mask)
 
 // One side of a rectangle of the entry at the cursor: the accessor reads
 // the whole rectangle, and a setter writes all four keys back.
-#define TQ_ANNOTATION_SIDE_X(Side)                                                            \
-  STDMETHODIMP get_##Side(LONG* Value) override {                                             \
-    return Get(Value, [&] { return target_->Side(); });                                       \
-  }                                                                                           \
-  STDMETHODIMP put_##Side(LONG Value) override {                                              \
-    return Run([&] { target_->Set##Side(Value); });                                           \
-  }
+#define TQ_ANNOTATION_SIDE_X(Side) \
+  TQ_PROPERTY_X(Api, Side, target_->Side(), target_->Set##Side(Value))
 #define TQ_ANNOTATION_RECT_X(Property, Prefix, left_key, top_key, right_key, bottom_key, dispid) \
   TQ_ANNOTATION_SIDE_X(Prefix##Left)                                                             \
   TQ_ANNOTATION_SIDE_X(Prefix##Top)                                                              \
@@ -69,32 +46,31 @@ bool VariantToBool(const VARIANT& value);
 // A boolean shared by every entry of the list, as a VARIANT.
 #define TQ_ANNOTATION_SHARED_X(Property, key, Type, default_value, dispid)                     \
   static_assert(addin_type::Type::kKind == AddinValueKind::kBool, "shared values are booleans"); \
-  STDMETHODIMP get_##Property(VARIANT* Value) override {                                       \
-    return Get(Value, [&] { return BoolVariant(target_->Property()); });                       \
-  }                                                                                            \
-  STDMETHODIMP put_##Property(VARIANT Value) override {                                        \
-    return Run([&] { target_->Set##Property(VariantToBool(Value)); });                         \
-  }
+  TQ_PROPERTY_X(Api, Property, BoolVariant(target_->Property()),                               \
+                target_->Set##Property(VariantToBool(Value)))
 
 // IqvAddinPDFBookmarkX over the bookmark list.
-class TqvAddinPDFBookmarkX : public TqvAnnotationListX<IqvAddinPDFBookmarkX, TqvAddinPDFBookmark> {
+class TqvAddinPDFBookmarkX : public TqvAnnotationListX<IqvAddinPDFBookmarkX, TqvAddinPDFBookmark,
+                                                       CLSID_qvAddinPDFBookmarkX> {
  public:
-  TqvAddinPDFBookmarkX(TqvOwnedRef<TqvAddinPDFBookmark> list, const CodePage* code_page);
+  using TqvAnnotationListX::TqvAnnotationListX;
   TQ_BOOKMARK_FIELDS(TQ_ANNOTATION_FIELD_X, TQ_ANNOTATION_RECT_X, TQ_ANNOTATION_SHARED_X)
 };
 
 // IqvAddinPDFHyperlinkX over the link list.
 class TqvAddinPDFHyperlinkX
-    : public TqvAnnotationListX<IqvAddinPDFHyperlinkX, TqvAddinPDFHyperlink> {
+    : public TqvAnnotationListX<IqvAddinPDFHyperlinkX, TqvAddinPDFHyperlink,
+                                CLSID_qvAddinPDFHyperlinkX> {
  public:
-  TqvAddinPDFHyperlinkX(TqvOwnedRef<TqvAddinPDFHyperlink> list, const CodePage* code_page);
+  using TqvAnnotationListX::TqvAnnotationListX;
   TQ_HYPERLINK_FIELDS(TQ_ANNOTATION_FIELD_X, TQ_ANNOTATION_RECT_X, TQ_ANNOTATION_SHARED_X)
 };
 
 // IqvAddinPDFNotesX over the note list; Open is the one value for all notes.
-class TqvAddinPDFNotesX : public TqvAnnotationListX<IqvAddinPDFNotesX, TqvAddinPDFNotes> {
+class TqvAddinPDFNotesX
+    : public TqvAnnotationListX<IqvAddinPDFNotesX, TqvAddinPDFNotes, CLSID_qvAddinPDFNotesX> {
  public:
-  TqvAddinPDFNotesX(TqvOwnedRef<TqvAddinPDFNotes> list, const CodePage* code_page);
+  using TqvAnnotationListX::TqvAnnotationListX;
   TQ_NOTES_FIELDS(TQ_ANNOTATION_FIELD_X, TQ_ANNOTATION_RECT_X, TQ_ANNOTATION_SHARED_X)
 };
 
@@ -102,19 +78,6 @@ class TqvAddinPDFNotesX : public TqvAnnotationListX<IqvAddinPDFNotesX, TqvAddinP
 #undef TQ_ANNOTATION_SIDE_X
 #undef TQ_ANNOTATION_RECT_X
 #undef TQ_ANNOTATION_SHARED_X
-
-// The objects as the main object creates them. `owner` expires with the
-// main object, whose manager owns the lists; `code_page` is the Env's.
-ComPtr<TqvAddinPDFBookmarkX> CreateAddinPDFBookmarkX(TqvAddinPDFBookmark& list,
-                                                     std::weak_ptr<const void> owner,
-                                                     const CodePage& code_page);
-ComPtr<TqvAddinPDFHyperlinkX> CreateAddinPDFHyperlinkX(TqvAddinPDFHyperlink& list,
-                                                       std::weak_ptr<const void> owner,
-                                                       const CodePage& code_page);
-ComPtr<TqvAddinPDFNotesX> CreateAddinPDFNotesX(TqvAddinPDFNotes& list,
-                                               std::weak_ptr<const void> owner,
-                                               const CodePage& code_page);
-
 
 // The four objects the main object creates during its construction, in
 // this order, and holds for its life. The AddPDF members append through

@@ -5,6 +5,7 @@
 #include "platform/code_page.h"
 #include "profiles/profile_keys.h"
 #include "main_object/settings_ref.h"
+#include "sdk/property_x.h"
 #include "sdk/settings_conversions.h"
 #include "typelib/TessalySDK.h"
 #include "sdk/automation_object.h"
@@ -23,20 +24,11 @@ class TqvProfileSettingsX : public AutomationObject<IqvProfileSettingsX> {
     return Get(Value, [&] { return name_; });
   }
 
-#define TQ_PROFILE_KEY(property, dispid, kind, type, key, default_value)                      \
-  STDMETHODIMP get_##property(                                                                \
-      settings_x::Parameter<decltype(&IqvProfileSettingsX::get_##property)> Value) override { \
-    return Get(Value, [&] {                                                                   \
-      return settings_x::ToCom<ProfileKind::k##kind>(settings_->property(), *code_page_);     \
-    });                                                                                       \
-  }                                                                                           \
-  STDMETHODIMP put_##property(                                                                \
-      settings_x::Parameter<decltype(&IqvProfileSettingsX::put_##property)> Value) override { \
-    return Run([&] {                                                                          \
-      settings_->Set##property(settings_x::FromCom<ProfileKind::k##kind>(                     \
-          Value, [&] { return settings_->property(); }, *code_page_));                        \
-    });                                                                                       \
-  }
+#define TQ_PROFILE_KEY(property, dispid, kind, type, key, default_value)                    \
+  TQ_PROPERTY_X(IqvProfileSettingsX, property,                                              \
+                settings_x::ToCom<ProfileKind::k##kind>(settings_->property(), *code_page_), \
+                settings_->Set##property(settings_x::FromCom<ProfileKind::k##kind>(         \
+                    Value, [&] { return settings_->property(); }, *code_page_)))
 #include "profiles/profile_keys.def"
 
  private:

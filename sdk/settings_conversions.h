@@ -1,7 +1,8 @@
 #pragma once
 
-// How the members of TqvProfileSettingsX convert between the accessor's
-// values and the automation types, by kind of profile key.
+// How the members of TqvProfileSettingsX and the main object's global
+// settings convert between the accessor's values and the automation types,
+// by kind of profile key.
 
 #include <utility>
 
@@ -14,18 +15,6 @@
 
 namespace tessaly {
 namespace settings_x {
-
-// The parameter type of an interface member, read off its declaration in
-// the type library's header, so that the generated members always match
-// their slots.
-template <class Member>
-struct ParameterOf;
-template <class C, class A>
-struct ParameterOf<HRESULT (STDMETHODCALLTYPE C::*)(A)> {
-  using Type = A;
-};
-template <class Member>
-using Parameter = typename ParameterOf<Member>::Type;
 
 // A stored value as its automation type carries it.
 template <ProfileKind K, class Value>
@@ -44,19 +33,30 @@ auto ToCom(Value&& value, const CodePage& code_page) {
   }
 }
 
-// An automation value as the accessor takes it; `stored` gives the stored
-// value for the kinds that merge into it (fonts keep their colour).
-template <ProfileKind K, class A, class Stored>
-auto FromCom(A value, Stored&& stored, const CodePage& code_page) {
-  (void)stored;
-  (void)code_page;
+// An automation value of a kind that converts on its own (all but lists
+// and fonts) as the accessor takes it.
+template <ProfileKind K, class A>
+auto FromCom(A value) {
+  static_assert(K != ProfileKind::kList && K != ProfileKind::kFont);
   if constexpr (K == ProfileKind::kString || K == ProfileKind::kWatermarkName) {
     return FromBstr(value);
   } else if constexpr (K == ProfileKind::kBool) {
     return value != VARIANT_FALSE;
   } else if constexpr (K == ProfileKind::kFloat) {
     return static_cast<double>(value);
-  } else if constexpr (K == ProfileKind::kList) {
+  } else {
+    // Integers, colours (the 32 bits unchanged) and enumerations.
+    return static_cast<int32_t>(value);
+  }
+}
+
+// An automation value as the accessor takes it; `stored` gives the stored
+// value for the kinds that merge into it (fonts keep their colour).
+template <ProfileKind K, class A, class Stored>
+auto FromCom(A value, Stored&& stored, const CodePage& code_page) {
+  (void)stored;
+  (void)code_page;
+  if constexpr (K == ProfileKind::kList) {
     return LinesFromVariant(value);
   } else if constexpr (K == ProfileKind::kFont) {
     // A stored text that no longer parses gives way to the default font.
@@ -68,8 +68,7 @@ auto FromCom(A value, Stored&& stored, const CodePage& code_page) {
     }
     return FontFromOle(value, base, code_page);
   } else {
-    // Integers, colours (the 32 bits unchanged) and enumerations.
-    return static_cast<int32_t>(value);
+    return FromCom<K>(value);
   }
 }
 

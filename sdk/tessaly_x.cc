@@ -88,7 +88,7 @@ STDMETHODIMP TqvTessalyX::Update() {
   return Run([&] { core_->Update(); });
 }
 
-// Product strings and global settings.
+// Product strings.
 STDMETHODIMP TqvTessalyX::get_PrinterName(BSTR* Value) {
   return Get(Value, [&] { return core_->PrinterName(); });
 }
@@ -97,60 +97,6 @@ STDMETHODIMP TqvTessalyX::get_Edition(BSTR* Value) {
 }
 STDMETHODIMP TqvTessalyX::get_Version(BSTR* Value) {
   return Get(Value, [&] { return manager().Version(); });
-}
-STDMETHODIMP TqvTessalyX::get_DefaultOutputDirectory(BSTR* Value) {
-  return Get(Value, [&] { return manager().DefaultOutputDirectory(); });
-}
-STDMETHODIMP TqvTessalyX::put_DefaultOutputDirectory(BSTR Value) {
-  return Run([&] { manager().SetDefaultOutputDirectory(FromBstr(Value)); });
-}
-STDMETHODIMP TqvTessalyX::get_ViewGeneratedDocuments(VARIANT_BOOL* Value) {
-  return Get(Value, [&] { return manager().ViewGeneratedDocuments(); });
-}
-STDMETHODIMP TqvTessalyX::put_ViewGeneratedDocuments(VARIANT_BOOL Value) {
-  return Run([&] { manager().SetViewGeneratedDocuments(FromVariantBool(Value)); });
-}
-STDMETHODIMP TqvTessalyX::get_ShowPreview(VARIANT_BOOL* Value) {
-  return Get(Value, [&] { return manager().ShowPreview(); });
-}
-STDMETHODIMP TqvTessalyX::put_ShowPreview(VARIANT_BOOL Value) {
-  return Run([&] { manager().SetShowPreview(FromVariantBool(Value)); });
-}
-STDMETHODIMP TqvTessalyX::get_ShowSaveDialog(VARIANT_BOOL* Value) {
-  return Get(Value, [&] { return manager().ShowSaveDialog(); });
-}
-STDMETHODIMP TqvTessalyX::put_ShowSaveDialog(VARIANT_BOOL Value) {
-  return Run([&] { manager().SetShowSaveDialog(FromVariantBool(Value)); });
-}
-STDMETHODIMP TqvTessalyX::get_OutputDocumentName(BSTR* Value) {
-  return Get(Value, [&] { return manager().OutputDocumentName(); });
-}
-STDMETHODIMP TqvTessalyX::put_OutputDocumentName(BSTR Value) {
-  return Run([&] { manager().SetOutputDocumentName(FromBstr(Value)); });
-}
-STDMETHODIMP TqvTessalyX::get_UseCustomDocumentName(VARIANT_BOOL* Value) {
-  return Get(Value, [&] { return manager().UseCustomDocumentName(); });
-}
-STDMETHODIMP TqvTessalyX::put_UseCustomDocumentName(VARIANT_BOOL Value) {
-  return Run([&] { manager().SetUseCustomDocumentName(FromVariantBool(Value)); });
-}
-STDMETHODIMP TqvTessalyX::get_ShowSettingsDialog(VARIANT_BOOL* Value) {
-  return Get(Value, [&] { return manager().ShowSettingsDialog(); });
-}
-STDMETHODIMP TqvTessalyX::put_ShowSettingsDialog(VARIANT_BOOL Value) {
-  return Run([&] { manager().SetShowSettingsDialog(FromVariantBool(Value)); });
-}
-STDMETHODIMP TqvTessalyX::get_SourceApplication(TxqvSourceApplication* Value) {
-  return Get(Value, [&] { return core_->SourceApplication(); });
-}
-STDMETHODIMP TqvTessalyX::put_SourceApplication(TxqvSourceApplication Value) {
-  return Run([&] { core_->SetSourceApplication(Value); });
-}
-STDMETHODIMP TqvTessalyX::get_OutputDocumentFormat(TxqvDocumentFormat* Value) {
-  return Get(Value, [&] { return core_->OutputDocumentFormat(); });
-}
-STDMETHODIMP TqvTessalyX::put_OutputDocumentFormat(TxqvDocumentFormat Value) {
-  return Run([&] { core_->SetOutputDocumentFormat(Value); });
 }
 
 // Watermark profiles and items.
@@ -186,7 +132,8 @@ STDMETHODIMP TqvTessalyX::DeleteWatermarkProfileByIndex(LONG Index, VARIANT_BOOL
 // Office add-in settings and the PDF annotations of the next job.
 STDMETHODIMP TqvTessalyX::get_OfficeAddinSettings(IqvOfficeAddinSettingsX** Value) {
   return Get(Value, [&] {
-    return CreateOfficeAddinSettingsX(manager().AddinSettings(), core_->owner(), *env_.code_page);
+    return CreateAddinObjectX<TqvOfficeAddinSettingsX>(manager().AddinSettings(), core_->owner(),
+                                                       *env_.code_page);
   });
 }
 // Accepted for the callers that assign the object back; nothing changes.

@@ -5,6 +5,8 @@
 #include "sdk/annotation_x.h"
 #include "main_object/tessaly.h"
 #include "sdk/profile_settings_x.h"
+#include "sdk/property_x.h"
+#include "sdk/settings_conversions.h"
 #include "sdk/watermark_profile_x.h"
 #include "typelib/TessalySDK.h"
 #include "sdk/automation_object.h"
@@ -33,28 +35,17 @@ class TqvTessalyX : public AutomationObject<IqvTessaly> {
   STDMETHODIMP get_CurrentProfile(IqvProfileSettingsX** Value) override;
   STDMETHODIMP Update() override;
 
-  // Product strings and global settings.
+  // Product strings.
   STDMETHODIMP get_PrinterName(BSTR* Value) override;
   STDMETHODIMP get_Edition(BSTR* Value) override;
   STDMETHODIMP get_Version(BSTR* Value) override;
-  STDMETHODIMP get_DefaultOutputDirectory(BSTR* Value) override;
-  STDMETHODIMP put_DefaultOutputDirectory(BSTR Value) override;
-  STDMETHODIMP get_ViewGeneratedDocuments(VARIANT_BOOL* Value) override;
-  STDMETHODIMP put_ViewGeneratedDocuments(VARIANT_BOOL Value) override;
-  STDMETHODIMP get_ShowPreview(VARIANT_BOOL* Value) override;
-  STDMETHODIMP put_ShowPreview(VARIANT_BOOL Value) override;
-  STDMETHODIMP get_ShowSaveDialog(VARIANT_BOOL* Value) override;
-  STDMETHODIMP put_ShowSaveDialog(VARIANT_BOOL Value) override;
-  STDMETHODIMP get_OutputDocumentName(BSTR* Value) override;
-  STDMETHODIMP put_OutputDocumentName(BSTR Value) override;
-  STDMETHODIMP get_UseCustomDocumentName(VARIANT_BOOL* Value) override;
-  STDMETHODIMP put_UseCustomDocumentName(VARIANT_BOOL Value) override;
-  STDMETHODIMP get_ShowSettingsDialog(VARIANT_BOOL* Value) override;
-  STDMETHODIMP put_ShowSettingsDialog(VARIANT_BOOL Value) override;
-  STDMETHODIMP get_SourceApplication(TxqvSourceApplication* Value) override;
-  STDMETHODIMP put_SourceApplication(TxqvSourceApplication Value) override;
-  STDMETHODIMP get_OutputDocumentFormat(TxqvDocumentFormat* Value) override;
-  STDMETHODIMP put_OutputDocumentFormat(TxqvDocumentFormat Value) override;
+
+  // Global settings: a get and a put per property of
+  // profiles/general_settings.def, over the core's accessors.
+#define TQ_GENERAL_SETTING(property, dispid, kind, type, key, default_value) \
+  TQ_PROPERTY_X(IqvTessaly, property, core_->property(),                     \
+                core_->Set##property(settings_x::FromCom<ProfileKind::k##kind>(Value)))
+#include "profiles/general_settings.def"
 
   // Watermark profiles and items.
   STDMETHODIMP GetWatermarkProfilesList(VARIANT* Value) override;

@@ -32,10 +32,10 @@ class AddinObjectsTest : public PlugInTest {
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     settings_ = NewSettings();
-    bookmarks_ = CreateAddinPDFBookmarkX(objects_.bookmarks, owner_, fake_.code_page);
+    bookmarks_ = New<TqvAddinPDFBookmarkX>(objects_.bookmarks);
     links_ = NewLinks();
     notes_ = NewNotes();
-    properties_ = CreateDocumentPropertiesX(objects_.document_properties, owner_, fake_.code_page);
+    properties_ = New<TqvDocumentPropertiesX>(objects_.document_properties);
   }
   void TearDown() override {
     settings_.Reset();
@@ -46,15 +46,17 @@ class AddinObjectsTest : public PlugInTest {
     CoUninitialize();
   }
 
+  template <class Object, class Accessor>
+  ComPtr<Object> New(Accessor& accessor) {
+    return CreateAddinObjectX<Object>(accessor, owner_, fake_.code_page);
+  }
   ComPtr<TqvOfficeAddinSettingsX> NewSettings() {
-    return CreateOfficeAddinSettingsX(objects_.settings, owner_, fake_.code_page);
+    return New<TqvOfficeAddinSettingsX>(objects_.settings);
   }
   ComPtr<TqvAddinPDFHyperlinkX> NewLinks() {
-    return CreateAddinPDFHyperlinkX(objects_.hyperlinks, owner_, fake_.code_page);
+    return New<TqvAddinPDFHyperlinkX>(objects_.hyperlinks);
   }
-  ComPtr<TqvAddinPDFNotesX> NewNotes() {
-    return CreateAddinPDFNotesX(objects_.notes, owner_, fake_.code_page);
-  }
+  ComPtr<TqvAddinPDFNotesX> NewNotes() { return New<TqvAddinPDFNotesX>(objects_.notes); }
 
   // The objects with their member tables, as IDispatch.
   struct Table {
@@ -133,8 +135,7 @@ TEST_F(AddinObjectsTest, EveryMemberRoundTripsByDispatchId) {
     }
   }
   BSTR text = nullptr;
-  EXPECT_EQ(CreateAddinPDFBookmarkX(objects_.bookmarks, owner_, fake_.code_page)->get_Text(&text),
-            S_OK);
+  EXPECT_EQ(New<TqvAddinPDFBookmarkX>(objects_.bookmarks)->get_Text(&text), S_OK);
   EXPECT_EQ(Take(text), L"text 2");
   EXPECT_EQ(ini().ReadString("Document Properties", "Doc Author", ""), "text 1");
 }
@@ -337,14 +338,14 @@ TEST(AddinObjectsWithoutStore, MembersFailButTheCursor) {
     TqvAddinObjects objects(&store);
     auto owner = std::make_shared<const int>(0);
     ComPtr<TqvAddinPDFBookmarkX> bookmarks =
-        CreateAddinPDFBookmarkX(objects.bookmarks, owner, fake.code_page);
+        CreateAddinObjectX<TqvAddinPDFBookmarkX>(objects.bookmarks, owner, fake.code_page);
     EXPECT_EQ(bookmarks->put_Number(4), S_OK);
     LONG count = 0;
     SetErrorInfo(0, nullptr);
     EXPECT_EQ(bookmarks->get_Count(&count), E_UNEXPECTED);
     EXPECT_FALSE(TakeErrorInfo().description.empty());
     ComPtr<TqvOfficeAddinSettingsX> settings =
-        CreateOfficeAddinSettingsX(objects.settings, owner, fake.code_page);
+        CreateAddinObjectX<TqvOfficeAddinSettingsX>(objects.settings, owner, fake.code_page);
     VARIANT_BOOL flag = VARIANT_FALSE;
     EXPECT_EQ(settings->put_WordTOCToLinks(flag), E_UNEXPECTED);
   }

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "addin/addin_members.h"
+#include "profiles/general_settings.h"
 #include "profiles/profile_keys.h"
 #include "typelib/TessalySDK.h"
 #include "com/com_ptr.h"
@@ -385,32 +386,62 @@ TEST_F(TypeLibraryTest, MembersFollowTheContract) {
   }
 }
 
+// The automation type that a row of a key table stands for: its kind's, or
+// for enumerations the row's own.
+std::string TypeOfKind(ProfileKind kind, const char* enumeration) {
+  switch (kind) {
+    case ProfileKind::kString:
+    case ProfileKind::kWatermarkName: return "BSTR";
+    case ProfileKind::kBool: return "VARIANT_BOOL";
+    case ProfileKind::kInteger: return "long";
+    case ProfileKind::kEnum:
+    case ProfileKind::kTextOptimization: return enumeration;
+    case ProfileKind::kColor: return "stdole.OLE_COLOR";
+    case ProfileKind::kFloat: return "double";
+    case ProfileKind::kList: return "VARIANT";
+    case ProfileKind::kFont: return "stdole.IFontDisp*";
+  }
+  return "?";
+}
+
+// A property's get and put as MembersOf writes them.
+void AddProperty(std::vector<std::string>* lines, int32_t dispid, const std::string& name,
+                 const std::string& type) {
+  std::string id = std::to_string(dispid) + " ";
+  lines->push_back(id + "get " + name + "() " + type);
+  lines->push_back(id + "put " + name + "(" + type + ")");
+}
+
 // IqvProfileSettingsX is the profile key table: Name, then a get and a put
 // per row, with the row's dispatch id and the type its kind stands for.
 TEST_F(TypeLibraryTest, ProfileSettingsFollowTheProfileKeyTable) {
-  auto type_of = [](const ProfileKey& key) -> std::string {
-    switch (key.kind) {
-      case ProfileKind::kString:
-      case ProfileKind::kWatermarkName: return "BSTR";
-      case ProfileKind::kBool: return "VARIANT_BOOL";
-      case ProfileKind::kInteger: return "long";
-      case ProfileKind::kEnum:
-      case ProfileKind::kTextOptimization: return key.type;
-      case ProfileKind::kColor: return "stdole.OLE_COLOR";
-      case ProfileKind::kFloat: return "double";
-      case ProfileKind::kList: return "VARIANT";
-      case ProfileKind::kFont: return "stdole.IFontDisp*";
-    }
-    return "?";
-  };
   std::vector<std::string> expected = {"201 get Name() BSTR"};
   for (const ProfileKey& key : kProfileKeys) {
-    std::string id = std::to_string(key.dispid) + " ";
-    expected.push_back(id + "get " + key.name + "() " + type_of(key));
-    expected.push_back(id + "put " + key.name + "(" + type_of(key) + ")");
+    AddProperty(&expected, key.dispid, key.name, TypeOfKind(key.kind, key.type));
   }
   EXPECT_EQ(expected.size(), 455u);
   ExpectMembers(library_, "IqvProfileSettingsX", expected);
+}
+
+// The global settings of IqvTessaly are the general settings table: a get
+// and a put per property row, in the table's order, with the row's
+// dispatch id and the type its kind stands for.
+TEST_F(TypeLibraryTest, MainObjectSettingsFollowTheGeneralSettingsTable) {
+  std::vector<std::string> expected;
+  std::set<std::string> names;
+  for (const GeneralKey& key : kGeneralKeys) {
+    if (key.dispid == 0) continue;
+    AddProperty(&expected, key.dispid, key.name, TypeOfKind(key.kind, key.type));
+    names.insert(key.name);
+  }
+  EXPECT_EQ(expected.size(), 18u);
+  ComPtr<ITypeInfo> vtable = VtableInfo(library_, "IqvTessaly");
+  ASSERT_TRUE(vtable);
+  std::vector<std::string> actual;
+  for (const Member& m : MembersOf(vtable.Get())) {
+    if (names.count(m.name)) actual.push_back(m.line);
+  }
+  ExpectSameLines(actual, expected, "IqvTessaly global settings");
 }
 
 // The interfaces over the PlugIn store are their member tables: a get and a

@@ -7,10 +7,6 @@
 
 #include "common/sdk_error.h"
 #include "platform/code_page.h"
-#include "platform/sleeper.h"
-#include "printing/default_printer.h"
-#include "printing/print_sequence.h"
-#include "printing/shell_route.h"
 #include "profiles/profile_errors.h"
 #include "profiles/profile_sections.h"
 
@@ -356,47 +352,26 @@ void TqvTessaly::Update() {
   manager_->FlushStoreFiles();
 }
 
-bool TqvTessaly::SetAsDefaultPrinter() {
-  saved_default_printer_ = CurrentDefaultPrinter(env_);
-  return MakeDefaultPrinter(env_, printer_name_);
-}
+bool TqvTessaly::SetAsDefaultPrinter() { return default_printer_.SetAsDefault(); }
 
-bool TqvTessaly::RestoreDefaultPrinter() {
-  // Gives the printing program time to hand its job to the queue.
-  env_.sleeper->SleepMs(1000);
-  return MakeDefaultPrinter(env_, saved_default_printer_);
-}
+bool TqvTessaly::RestoreDefaultPrinter() { return default_printer_.Restore(); }
 
 bool TqvTessaly::IsPrinting() { return ReadFlagPS(env_); }
 
-void TqvTessaly::PrintJob(int32_t help_context, const std::function<void()>& route) {
-  PrintJobSteps steps;
-  steps.set_as_default_printer = [this] { return SetAsDefaultPrinter(); };
-  steps.restore_default_printer = [this] { return RestoreDefaultPrinter(); };
-  steps.update = [this] { Update(); };
+void TqvTessaly::MarkJobFailed() {
   // Each step is tried on its own: the job's own failure is what the
   // caller hears about.
-  steps.mark_failed = [this] {
-    IgnoringFailure([&] { manager_->WriteFlagPD(false); });
-    IgnoringFailure([&] { manager_->WriteFlagPP(false); });
-    IgnoringFailure([&] { manager_->FlushStoreFiles(); });
-  };
-  RunPrintSequence(env_, printer_name_, steps, help_context, route);
+  IgnoringFailure([&] { manager_->WriteFlagPD(false); });
+  IgnoringFailure([&] { manager_->WriteFlagPP(false); });
+  IgnoringFailure([&] { manager_->FlushStoreFiles(); });
+}
+
+void TqvTessaly::Print(PrintRoute route, const std::wstring& document) {
+  PrintByRoute(env_, default_printer_, *this, route, document);
 }
 
 void TqvTessaly::PrintDocument(const std::wstring& document) {
-  switch (source_application_) {
-    case source_app::kMSWord:
-    case source_app::kMSExcel:
-    case source_app::kMSPowerPoint:
-      throw Exception("Printing through Word, Excel or PowerPoint is not available.");
-    case source_app::kOther:
-      PrintJob(kHelpPrinterFailed, [&] { PrintThroughShell(env_, document); });
-      return;
-    default:
-      PrintJob(kHelpPrinterFailed, [] {});
-      return;
-  }
+  Print(RouteOfSourceApplication(source_application_), document);
 }
 
 }  // namespace tessaly

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,6 +8,8 @@
 
 #include "addin/rect.h"
 #include "platform/env.h"
+#include "printing/default_printer.h"
+#include "printing/print_routes.h"
 #include "profiles/profile_manager.h"
 #include "main_object/settings_ref.h"
 #include "watermarks/watermark_profile.h"
@@ -43,7 +44,8 @@ struct TqvLinkStyle {
 // profiles, the current profile and its working copy, and the global
 // settings. Failures a caller can act on are SdkErrors carrying their help
 // context (6200, 6300, 6400, 6500); everything else is a plain Exception.
-class TqvTessaly {
+// It keeps the stores' side of its print jobs.
+class TqvTessaly : private PrintJobStores {
  public:
   // Opens the stores, raises the "qvPD" hand-off flag, flushes the stores
   // and copies the last selected profile (or, failing that, the built-in
@@ -120,7 +122,7 @@ class TqvTessaly {
                      int32_t color);
 
   // Raises "qvPD" and writes both stores to disk, ready for a print job.
-  void Update();
+  void Update() override;
 
   // Saves the current default printer and makes the Tessaly printer the
   // default; false when the print system has no Tessaly queue.
@@ -130,13 +132,13 @@ class TqvTessaly {
   bool RestoreDefaultPrinter();
   // Whether the printer says it is printing ("qvPS").
   bool IsPrinting();
-  // Prints the document by the route of the source application field:
-  // the shell's print verb for Other; for a value that names no route the
-  // job runs (default printer switched and restored) and prints nothing.
-  // The Word, Excel and PowerPoint routes are not available here: they
-  // fail before anything is touched.
+  // Prints the document by the route (printing/print_routes.h). A route
+  // that is not built is refused with ERouteNotBuilt before anything is
+  // touched.
+  void Print(PrintRoute route, const std::wstring& document);
+  // Prints by the route of the source application field.
   void PrintDocument(const std::wstring& document);
-  const std::wstring& saved_default_printer() const { return saved_default_printer_; }
+  const std::wstring& saved_default_printer() const { return default_printer_.saved_default(); }
 
  private:
   // A global setting between the manager's value and the caller's.
@@ -150,7 +152,7 @@ class TqvTessaly {
   bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) const;
   void DeleteListedProfile(const std::wstring& name);
   TqvSettingsRef Handle(const std::shared_ptr<TqvProfileSettings>& settings) const;
-  void PrintJob(int32_t help_context, const std::function<void()>& route);
+  void MarkJobFailed() override;
 
   const Env& env_;
   // Expires with this object; handles handed out watch it.
@@ -161,8 +163,7 @@ class TqvTessaly {
   std::optional<std::vector<std::wstring>> profile_list_;
   std::wstring current_name_;
   int32_t source_application_ = source_app::kOther;
-  // The default printer before the last SetAsDefaultPrinter; never cleared.
-  std::wstring saved_default_printer_;
+  DefaultPrinterSwitch default_printer_{env_, TqvProfileManager::PrinterName()};
 };
 
 }  // namespace tessaly

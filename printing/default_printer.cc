@@ -7,6 +7,7 @@
 #include "common/exception.h"
 #include "platform/code_page.h"
 #include "platform/printers.h"
+#include "platform/sleeper.h"
 
 namespace tessaly {
 
@@ -58,6 +59,20 @@ bool MakeDefaultPrinter(const Env& env, const std::wstring& name) {
   env.printers->WriteDeviceEntry(name + L",");
   env.printers->BroadcastSettingsChange();
   return true;
+}
+
+DefaultPrinterSwitch::DefaultPrinterSwitch(const Env& env, std::wstring printer_name)
+    : env_(env), printer_name_(std::move(printer_name)) {}
+
+bool DefaultPrinterSwitch::SetAsDefault() {
+  saved_default_ = CurrentDefaultPrinter(env_);
+  return MakeDefaultPrinter(env_, printer_name_);
+}
+
+bool DefaultPrinterSwitch::Restore() {
+  // Gives the printing program time to hand its job to the queue.
+  env_.sleeper->SleepMs(1000);
+  return MakeDefaultPrinter(env_, saved_default_);
 }
 
 }  // namespace tessaly

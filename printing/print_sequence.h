@@ -2,34 +2,34 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 
 #include "platform/env.h"
+#include "printing/default_printer.h"
 
 namespace tessaly {
 
 extern const char kPrinterNotFoundMessage[];  // "The system can not find Orvane Tessaly Printer."
 
-// The main object's part in a print job.
-struct PrintJobSteps {
-  // Saves the current default printer and makes the Tessaly printer the
-  // default; RestoreDefaultPrinter puts the saved one back.
-  std::function<bool()> set_as_default_printer;
-  std::function<bool()> restore_default_printer;
-  // Raises "qvPD" and writes the stores to disk.
-  std::function<void()> update;
-  // Tells the printer the job failed ("qvPD" and "qvPP" lowered, stores
-  // written). Must not throw.
-  std::function<void()> mark_failed;
+// The stores' side of a print job, kept by whoever owns the stores (the
+// main object).
+class PrintJobStores {
+ public:
+  virtual ~PrintJobStores() = default;
+  // Raises "qvPD" and writes the stores to disk, so that the printer sees
+  // the current settings.
+  virtual void Update() = 0;
+  // Tells the printer the job failed: "qvPD" and "qvPP" lowered and the
+  // stores written. Does not throw: each step's own failure is ignored.
+  virtual void MarkJobFailed() = 0;
 };
 
-// Prints through `route`: makes `printer_name` the default printer for the
-// length of the job when it is not already, hands the stores to the printer,
-// runs the route and puts the previous default back. A failure of the route
-// is reported as SdkError(help_context) with the route's message, after the
-// default printer is restored and the job marked failed.
-void RunPrintSequence(const Env& env, const std::wstring& printer_name,
-                      const PrintJobSteps& steps, int32_t help_context,
+// Prints through `route`: makes the switch's printer the default printer
+// for the length of the job when it is not already, hands the stores to the
+// printer, runs the route and puts the previous default back. A failure of
+// the route is reported as SdkError(help_context) with the route's message,
+// after the default printer is restored and the job marked failed.
+void RunPrintSequence(const Env& env, DefaultPrinterSwitch& default_printer,
+                      PrintJobStores& stores, int32_t help_context,
                       const std::function<void()>& route);
 
 }  // namespace tessaly

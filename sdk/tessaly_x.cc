@@ -18,12 +18,6 @@ TqvLinkStyle LinkStyle(OLE_COLOR color, TxqvLinkBorderWidth width, TxqvLinkHighl
   return {static_cast<int32_t>(color), width, mode};
 }
 
-bool OfficeRoute(int32_t source_application) {
-  return source_application == source_app::kMSWord ||
-         source_application == source_app::kMSExcel ||
-         source_application == source_app::kMSPowerPoint;
-}
-
 // A member that is not built yet: its [out] interface and VARIANT values
 // are cleared as every failing member's are.
 HRESULT NotBuilt() { return E_NOTIMPL; }
@@ -194,15 +188,23 @@ STDMETHODIMP TqvTessalyX::IsPrinting(VARIANT_BOOL* Value) {
   return Get(Value, [&] { return core_->IsPrinting(); });
 }
 STDMETHODIMP TqvTessalyX::PrintDocument(BSTR DocumentName) {
-  // The Office routes are not built yet: refused before anything changes.
-  if (OfficeRoute(core_->source_application())) return NotBuilt();
-  return Run([&] { core_->PrintDocument(FromBstr(DocumentName)); });
+  return Print(RouteOfSourceApplication(core_->source_application()), DocumentName);
 }
-
-// Not built yet.
-STDMETHODIMP TqvTessalyX::PrintWordDocument(BSTR) { return NotBuilt(); }
-STDMETHODIMP TqvTessalyX::PrintPowerPointPresentation(BSTR) { return NotBuilt(); }
-STDMETHODIMP TqvTessalyX::PrintExcelDocument(BSTR) { return NotBuilt(); }
+STDMETHODIMP TqvTessalyX::PrintWordDocument(BSTR DocumentName) {
+  return Print(PrintRoute::kWord, DocumentName);
+}
+STDMETHODIMP TqvTessalyX::PrintPowerPointPresentation(BSTR PresentationName) {
+  return Print(PrintRoute::kPowerPoint, PresentationName);
+}
+STDMETHODIMP TqvTessalyX::PrintExcelDocument(BSTR DocumentName) {
+  return Print(PrintRoute::kExcel, DocumentName);
+}
+HRESULT TqvTessalyX::Print(PrintRoute route, BSTR document) {
+  // A route that is not built answers as a missing member, before anything
+  // changes.
+  if (!IsRouteBuilt(route)) return NotBuilt();
+  return Run([&] { core_->Print(route, FromBstr(document)); });
+}
 
 HRESULT CreateTessalyObject(IUnknown* outer, IUnknown** object) {
   *object = nullptr;

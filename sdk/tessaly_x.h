@@ -14,8 +14,8 @@
 namespace tessaly {
 
 // IqvTessaly: the main object callers create. Its logic is TqvTessaly; the
-// members here only convert. The Word, Excel and PowerPoint print routes
-// are not built yet and answer E_NOTIMPL.
+// members here only convert. A print route that is not built yet
+// (printing/print_routes.cc) answers E_NOTIMPL.
 class TqvTessalyX : public AutomationObject<IqvTessaly> {
  public:
   TqvTessalyX(const Env& env, IUnknown* outer);
@@ -75,7 +75,7 @@ class TqvTessalyX : public AutomationObject<IqvTessaly> {
                                         OLE_COLOR BorderColor, TxqvLinkBorderWidth BorderWidth,
                                         TxqvLinkHighlightMode HighlightMode, LONG* Value) override;
 
-  // Not built yet.
+  // Default printer and printing.
   STDMETHODIMP SetAsDefaultPrinter(VARIANT_BOOL* Value) override;
   STDMETHODIMP RestoreDefaultPrinter(VARIANT_BOOL* Value) override;
   STDMETHODIMP PrintWordDocument(BSTR DocumentName) override;
@@ -88,6 +88,7 @@ class TqvTessalyX : public AutomationObject<IqvTessaly> {
   ComPtr<TqvProfileSettingsX> Wrap(TqvSettingsRef settings);
   ComPtr<TqvWatermarkProfileX> Wrap(std::unique_ptr<TqvWatermarkProfile> profile);
   TqvProfileManager& manager() { return core_->manager(); }
+  HRESULT Print(PrintRoute route, BSTR document);
 
   const Env& env_;
   std::unique_ptr<TqvTessaly> core_;

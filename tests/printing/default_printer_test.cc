@@ -66,6 +66,26 @@ TEST_F(DefaultPrinterTest, MakeDefaultNeedsTheExactName) {
   EXPECT_EQ(printers().broadcasts, 0);
 }
 
+TEST_F(DefaultPrinterTest, SwitchAndRestore) {
+  printers().device = L"HP LaserJet,";
+  DefaultPrinterSwitch default_printer(fake_.env, L"Orvane Tessaly");
+  // Nothing saved yet: nothing to restore.
+  EXPECT_FALSE(default_printer.Restore());
+  EXPECT_TRUE(printers().device_writes.empty());
+
+  EXPECT_TRUE(default_printer.SetAsDefault());
+  EXPECT_EQ(printers().device, L"Orvane Tessaly,");
+  EXPECT_EQ(default_printer.saved_default(), L"HP LaserJet");
+  EXPECT_TRUE(default_printer.Restore());
+  EXPECT_EQ(printers().device, L"HP LaserJet,");
+  EXPECT_EQ(fake_.sleeper.waits, (std::vector<unsigned>{1000, 1000}));
+
+  // Without its queue the Tessaly printer cannot become the default.
+  printers().queues = {L"HP LaserJet"};
+  EXPECT_FALSE(default_printer.SetAsDefault());
+  EXPECT_EQ(printers().device, L"HP LaserJet,");
+}
+
 TEST(ShellRouteTest, FailuresAreTheShellsErrorNumbers) {
   FakeEnv fake;
   fake.shell.result = 31;

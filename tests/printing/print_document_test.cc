@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/sdk_error.h"
+#include "printing/print_routes.h"
 #include "printing/print_sequence.h"
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_manager.h"
@@ -124,58 +125,93 @@ TEST_F(PrintDocumentTest, FailedRestoreIsReportedAndTheJobStillMarkedFailed) {
   EXPECT_EQ(Flag("qvPP"), "0");
 }
 
+// Counts what the sequence asks of the stores.
+struct CountingStores : PrintJobStores {
+  void Update() override { ++updates; }
+  void MarkJobFailed() override { ++marked_failed; }
+  int updates = 0;
+  int marked_failed = 0;
+};
+
 TEST_F(PrintDocumentTest, RouteFailureCarriesTheRoutesCode) {
   // The Tessaly printer is the default: nothing to restore, the job is
   // still marked failed, and the route's own message goes out unchanged.
   printers().device = L"Orvane Tessaly,";
-  int marked = 0;
-  PrintJobSteps steps;
-  steps.set_as_default_printer = [] { return true; };
-  steps.restore_default_printer = [] { return true; };
-  steps.update = [] {};
-  steps.mark_failed = [&] { ++marked; };
+  DefaultPrinterSwitch default_printer(fake_.env, L"Orvane Tessaly");
+  CountingStores stores;
   Failure failure = FailureOf([&] {
-    RunPrintSequence(fake_.env, L"Orvane Tessaly", steps, 7003,
+    RunPrintSequence(fake_.env, default_printer, stores, 7003,
                      [] { throw SdkError(7100, "The workbook is protected."); });
   });
   EXPECT_TRUE(failure.sdk);
   EXPECT_EQ(failure.help_context, 7003);
   EXPECT_EQ(failure.message, "The workbook is protected.");
-  EXPECT_EQ(marked, 1);
+  EXPECT_EQ(stores.updates, 1);
+  EXPECT_EQ(stores.marked_failed, 1);
+  EXPECT_TRUE(printers().device_writes.empty());
   EXPECT_TRUE(fake_.sleeper.waits.empty());
 }
 
-TEST_F(PrintDocumentTest, SourceApplicationDecidesTheRoute) {
-  // A value that names no route prints nothing but still switches.
-  tessaly_.SetSourceApplication(7);
-  Print();
-  EXPECT_TRUE(fake_.shell.printed.empty());
-  EXPECT_EQ(printers().device_writes, (Names{L"Orvane Tessaly,", L"HP LaserJet,"}));
-
-  // The Office routes are refused before the printer is touched.
-  printers().device_writes.clear();
-  tessaly_.SetSourceApplication(1);
-  EXPECT_FALSE(FailureOf([&] { Print(); }).message.empty());
-  EXPECT_TRUE(printers().device_writes.empty());
-  EXPECT_TRUE(fake_.shell.printed.empty());
+TEST(PrintRoutesTest, EachMemberFindsItsRouteAndCode) {
+  struct Row {
+    PrintRoute route;
+    int32_t help_context;
+    int32_t source_application;  // PrintDocument's value for it
+  };
+  const Row rows[] = {
+      {PrintRoute::kWord, 7001, 0},  {PrintRoute::kExcel, 7003, 1},
+      {PrintRoute::kPowerPoint, 7002, 2}, {PrintRoute::kShell, 7100, 3},
+      {PrintRoute::kNone, 7100, 4}, {PrintRoute::kNone, 7100, -1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.source_application);
+    EXPECT_EQ(RouteOfSourceApplication(row.source_application), row.route);
+    EXPECT_EQ(RouteEntry(row.route).help_context, row.help_context);
+  }
 }
 
-TEST_F(PrintDocumentTest, SetAndRestoreDefaultPrinter) {
-  // Nothing saved yet: nothing to restore.
-  EXPECT_FALSE(tessaly_.RestoreDefaultPrinter());
+TEST_F(PrintDocumentTest, SourceApplicationDecidesTheRoute) {
+  const std::string kNotBuilt = "Printing through Word, Excel or PowerPoint is not available.";
+  const Names kSwitchedAndBack = {L"Orvane Tessaly,", L"HP LaserJet,"};
+  struct Row {
+    int32_t source_application;
+    std::string failure;  // empty: the job succeeds
+    Names printed;
+    Names device_writes;
+    std::string qvPD;
+  };
+  const Row rows[] = {
+      // The Office routes are refused before the printer or the stores are
+      // touched.
+      {0, kNotBuilt, {}, {}, "0"},
+      {1, kNotBuilt, {}, {}, "0"},
+      {2, kNotBuilt, {}, {}, "0"},
+      {3, "", {kDocument}, kSwitchedAndBack, "1"},
+      // A value that names no route prints nothing but still switches.
+      {7, "", {}, kSwitchedAndBack, "1"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.source_application);
+    printers().device = L"HP LaserJet,";
+    printers().device_writes.clear();
+    fake_.shell.printed.clear();
+    fake_.registry.WriteString(kKey, "qvPD", "0");
+    tessaly_.SetSourceApplication(row.source_application);
+    Failure failure = FailureOf([&] { Print(); });
+    EXPECT_FALSE(failure.sdk);
+    EXPECT_EQ(failure.message, row.failure);
+    EXPECT_EQ(fake_.shell.printed, row.printed);
+    EXPECT_EQ(printers().device_writes, row.device_writes);
+    EXPECT_EQ(Flag("qvPD"), row.qvPD);
+  }
+}
+
+TEST_F(PrintDocumentTest, OfficeMembersAreRefusedBeforeAnythingIsTouched) {
+  for (PrintRoute office : {PrintRoute::kWord, PrintRoute::kExcel, PrintRoute::kPowerPoint}) {
+    EXPECT_FALSE(IsRouteBuilt(office));
+    EXPECT_THROW(tessaly_.Print(office, kDocument), ERouteNotBuilt);
+  }
   EXPECT_TRUE(printers().device_writes.empty());
-
-  EXPECT_TRUE(tessaly_.SetAsDefaultPrinter());
-  EXPECT_EQ(printers().device, L"Orvane Tessaly,");
-  EXPECT_EQ(tessaly_.saved_default_printer(), L"HP LaserJet");
-  EXPECT_TRUE(tessaly_.RestoreDefaultPrinter());
-  EXPECT_EQ(printers().device, L"HP LaserJet,");
-  EXPECT_EQ(fake_.sleeper.waits, (std::vector<unsigned>{1000, 1000}));
-
-  // Without its queue the Tessaly printer cannot become the default.
-  printers().queues = {L"HP LaserJet"};
-  EXPECT_FALSE(tessaly_.SetAsDefaultPrinter());
-  EXPECT_EQ(printers().device, L"HP LaserJet,");
 }
 
 TEST_F(PrintDocumentTest, IsPrintingReadsThePrintersFlag) {

@@ -63,18 +63,41 @@ class PrintMembersTest : public ::testing::Test {
   ComPtr<TqvTessalyX> tessaly_;
 };
 
-TEST_F(PrintMembersTest, OfficeRoutesAreNotBuilt) {
+TEST_F(PrintMembersTest, EachMemberTakesItsRoute) {
+  using Member = HRESULT (STDMETHODCALLTYPE TqvTessalyX::*)(BSTR);
+  struct Row {
+    Member member;
+    int source_application;  // for PrintDocument
+    HRESULT result;
+    bool printed;  // by the shell
+  };
+  const Member print_document = &TqvTessalyX::PrintDocument;
+  const Row rows[] = {
+      // The Office routes are not built: refused before anything changes.
+      {&TqvTessalyX::PrintWordDocument, Other, E_NOTIMPL, false},
+      {&TqvTessalyX::PrintExcelDocument, Other, E_NOTIMPL, false},
+      {&TqvTessalyX::PrintPowerPointPresentation, Other, E_NOTIMPL, false},
+      {print_document, MSWord, E_NOTIMPL, false},
+      {print_document, MSExcel, E_NOTIMPL, false},
+      {print_document, MSPowerPoint, E_NOTIMPL, false},
+      {print_document, Other, S_OK, true},
+      {print_document, 7, S_OK, false},
+  };
   Bstr document(L"C:\\Docs\\letter.doc");
-  for (TxqvSourceApplication office : {MSWord, MSExcel, MSPowerPoint}) {
-    EXPECT_EQ(tessaly_->put_SourceApplication(office), S_OK);
-    EXPECT_EQ(tessaly_->PrintDocument(document.p), E_NOTIMPL);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.source_application);
+    fake_.printers.device_writes.clear();
+    fake_.shell.printed.clear();
+    fake_.registry.WriteString("Software\\Orvane\\Orvane Tessaly", "qvPD", "0");
+    EXPECT_EQ(tessaly_->put_SourceApplication(
+                  static_cast<TxqvSourceApplication>(row.source_application)), S_OK);
+    EXPECT_EQ((tessaly_.Get()->*row.member)(document.p), row.result);
+    const bool ran = row.result == S_OK;
+    EXPECT_EQ(fake_.shell.printed.size(), row.printed ? 1u : 0u);
+    EXPECT_EQ(fake_.printers.device_writes.size(), ran ? 2u : 0u);
+    EXPECT_EQ(fake_.registry.ReadString("Software\\Orvane\\Orvane Tessaly", "qvPD"),
+              ran ? "1" : "0");
   }
-  EXPECT_EQ(tessaly_->PrintWordDocument(document.p), E_NOTIMPL);
-  EXPECT_TRUE(fake_.printers.device_writes.empty());
-
-  EXPECT_EQ(tessaly_->put_SourceApplication(Other), S_OK);
-  EXPECT_EQ(tessaly_->PrintDocument(document.p), S_OK);
-  EXPECT_EQ(fake_.shell.printed, std::vector<std::wstring>{document.p});
 }
 
 TEST_F(PrintMembersTest, DefaultPrinterMembers) {

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "common/exception.h"
+#include "platform/env.h"
+#include "printing/default_printer.h"
+#include "printing/print_sequence.h"
+
+namespace tessaly {
+
+// "Printing through Word, Excel or PowerPoint is not available."
+extern const char kRouteNotBuiltMessage[];
+
+// Where a print member hands the document.
+enum class PrintRoute { kWord, kExcel, kPowerPoint, kShell, kNone };
+
+// What a route does with the document once the printer is the default and
+// the stores are handed over. Throws on failure; the job reports it under
+// the route's help context.
+using PrintRouteFunction = void (*)(const Env& env, const std::wstring& document,
+                                    PrintJobStores& stores);
+
+struct PrintRouteEntry {
+  PrintRoute route;
+  // The TxqvSourceApplication value with which PrintDocument takes the
+  // route; none for the route of every other value.
+  std::optional<int32_t> source_application;
+  int32_t help_context;
+  // Null while the route is not built.
+  PrintRouteFunction print;
+};
+
+// A job on a route that is not built, refused before anything is touched.
+class ERouteNotBuilt : public Exception {
+ public:
+  ERouteNotBuilt() : Exception(kRouteNotBuiltMessage) {}
+};
+
+const PrintRouteEntry& RouteEntry(PrintRoute route);
+// PrintDocument's route for the source application field.
+PrintRoute RouteOfSourceApplication(int32_t source_application);
+bool IsRouteBuilt(PrintRoute route);
+
+// The print job of a print member: the print sequence around the route's
+// function. Throws ERouteNotBuilt, with nothing touched, for a route that
+// is not built.
+void PrintByRoute(const Env& env, DefaultPrinterSwitch& default_printer, PrintJobStores& stores,
+                  PrintRoute route, const std::wstring& document);
+
+}  // namespace tessaly

@@ -17,7 +17,7 @@ namespace tessaly {
 // before and rewritten after every change.
 class PosixRegistry : public Registry {
  public:
-  explicit PosixRegistry(std::string path);
+  explicit PosixRegistry(std::string path = DefaultPath());
   static std::string DefaultPath();
 
   bool KeyExists(const std::string& key) override;

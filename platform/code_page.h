@@ -14,8 +14,12 @@ class CodePage {
   virtual std::wstring FromAnsi(const std::string& text) const = 0;
   // Upper-case form of each of the 256 ANSI characters; the table lives as
   // long as the code page.
-  virtual const unsigned char* UpperTable() const = 0;
+  const unsigned char* UpperTable() const { return upper_; }
   virtual char DecimalSeparator() const = 0;
+
+ protected:
+  // Filled by each implementation's constructor.
+  unsigned char upper_[256] = {};
 };
 
 }  // namespace tessaly

@@ -4,8 +4,7 @@
 
 namespace tessaly {
 
-// Whole-file operations on Windows-style paths ("C:\dir\file"). The posix
-// implementation treats backslashes as folder separators.
+// Whole-file operations on Windows-style paths ("C:\dir\file").
 class FileSystem {
  public:
   virtual ~FileSystem() = default;

@@ -39,4 +39,13 @@ void WriteMessage(const MessageRoute& route, const std::string& text, const std:
   std::fflush(stderr);
 }
 
+void RoutedMessageBoxes::Show(const std::string& text, const std::string& caption,
+                              MessageIcon icon) {
+  if (route_.kind == MessageRoute::kDialog) {
+    ShowDialog(text, caption, icon);
+  } else {
+    WriteMessage(route_, text, caption, icon);
+  }
+}
+
 }  // namespace tessaly

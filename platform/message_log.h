@@ -20,4 +20,18 @@ MessageRoute MessageRouteFromEnvironment();
 void WriteMessage(const MessageRoute& route, const std::string& text, const std::string& caption,
                   MessageIcon icon);
 
+// Message boxes that follow TESSALY_MESSAGES as it was when they were made:
+// a message goes where the variable says, or to ShowDialog when it is unset.
+class RoutedMessageBoxes : public MessageBoxes {
+ public:
+  void Show(const std::string& text, const std::string& caption, MessageIcon icon) final;
+
+ protected:
+  virtual void ShowDialog(const std::string& text, const std::string& caption,
+                          MessageIcon icon) = 0;
+
+ private:
+  MessageRoute route_ = MessageRouteFromEnvironment();
+};
+
 }  // namespace tessaly

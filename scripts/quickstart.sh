@@ -15,21 +15,10 @@ out=${TQ_BUILD_ROOT:-build}
 
 bash scripts/setup.sh
 
-echo "== building TessalySDK.dll (i686)"
-cmake -S . -B "$out/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" > /dev/null
-cmake --build "$out/win32" -j "$jobs" --target TessalySDK
-if /usr/lib/wine/wine --version > /dev/null 2>&1; then
-  build=$out/win32
-  arch=win32
-else
-  echo "== no 32-bit Wine here: building for x86_64 to run under 64-bit Wine"
-  cmake -S . -B "$out/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" > /dev/null
-  cmake --build "$out/win64" -j "$jobs" --target TessalySDK
-  build=$out/win64
-  arch=win64
-fi
+source scripts/lanes.sh
+tq_windows_builds "$out" TessalySDK
+build=$tq_win_build
+arch=$tq_win_arch
 
 echo "== Wine prefix ($arch)"
 # wineserver -p fails when a server is already up: no matter.

@@ -2,7 +2,8 @@
 # The script clients of TessalySDK.dll under Wine: registers the DLL of a
 # Windows build in that build's throwaway prefix, then runs every VBScript
 # and JScript test client (tests/*/*_test.vbs, tests/*/*_test.js) with
-# cscript, and the quickstart client of scripts/quickstart.sh.
+# cscript, each behind the shared helpers of its language, and the quickstart
+# client of scripts/quickstart.sh.
 #
 # Wine's cscript exits 0 even when a script stops on an uncaught error, so
 # the exit code proves nothing: every client ends by printing its own count
@@ -54,15 +55,21 @@ fi
 failures=0
 runs=0
 shopt -s nullglob
+# Each client runs behind the helpers of its language (tests/script_checks.vbs
+# or .js), in one file: Wine's cscript runs no includes.
+clients="$build/script-clients"
+mkdir -p "$clients"
 for script in "$root"/tests/*/*_test.vbs "$root"/tests/*/*_test.js; do
   name=${script#"$root"/}
+  run="$clients/$(basename "$script")"
+  cat "$root/tests/script_checks.${script##*.}" "$script" > "$run"
   out="$build/wine-tests.$(basename "$script").out"
   runs=$((runs + 1))
-  timeout 300 "$TQ_WINE" cscript //nologo "$(windows_path "$script")" > "$out" 2>&1 || true
+  timeout 300 "$TQ_WINE" cscript //nologo "$(windows_path "$run")" > "$out" 2>&1 || true
   # The first client in a fresh prefix can stop silently while Wine is still
   # settling; a client that printed nothing gets one more run.
   if [ ! -s "$out" ]; then
-    timeout 300 "$TQ_WINE" cscript //nologo "$(windows_path "$script")" > "$out" 2>&1 || true
+    timeout 300 "$TQ_WINE" cscript //nologo "$(windows_path "$run")" > "$out" 2>&1 || true
   fi
   last=$(last_lines "$out" 1)
   if [[ "$last" =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]] &&

@@ -16,12 +16,10 @@ class Cp1252CodePage : public CodePage {
   explicit Cp1252CodePage(char decimal_separator = '.');
   std::string ToAnsi(const std::wstring& text) const override;
   std::wstring FromAnsi(const std::string& text) const override;
-  const unsigned char* UpperTable() const override { return upper_; }
   char DecimalSeparator() const override { return separator_; }
   void SetDecimalSeparator(char separator) { separator_ = separator; }
 
  private:
-  unsigned char upper_[256];
   char separator_;
 };
 

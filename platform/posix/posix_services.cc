@@ -167,10 +167,10 @@ bool PosixFileSystem::Replace(const std::string& from, const std::string& to) {
   return synced && std::rename(src.c_str(), NativePath(to).c_str()) == 0;
 }
 
-void PosixMessageBoxes::Show(const std::string& text, const std::string& caption,
-                             MessageIcon icon) {
-  MessageRoute route = route_;
-  if (route.kind == MessageRoute::kDialog) route.kind = MessageRoute::kStderr;
+void PosixMessageBoxes::ShowDialog(const std::string& text, const std::string& caption,
+                                   MessageIcon icon) {
+  MessageRoute route;
+  route.kind = MessageRoute::kStderr;
   WriteMessage(route, text, caption, icon);
 }
 

@@ -17,7 +17,7 @@ namespace tessaly {
 // before and rewritten after every change.
 class PosixRegistry : public Registry {
  public:
-  explicit PosixRegistry(std::string path);
+  explicit PosixRegistry(std::string path = DefaultPath());
   static std::string DefaultPath();
 
   bool KeyExists(const std::string& key) override;
@@ -30,6 +30,7 @@ class PosixRegistry : public Registry {
   std::string path_;
 };
 
+// Backslashes are folder separators.
 class PosixFileSystem : public FileSystem {
  public:
   bool Exists(const std::string& path) override;
@@ -41,12 +42,10 @@ class PosixFileSystem : public FileSystem {
   static std::string NativePath(const std::string& path);
 };
 
-class PosixMessageBoxes : public MessageBoxes {
- public:
-  void Show(const std::string& text, const std::string& caption, MessageIcon icon) override;
-
- private:
-  MessageRoute route_ = MessageRouteFromEnvironment();
+// No desktop: standard error stands in for the dialog.
+class PosixMessageBoxes : public RoutedMessageBoxes {
+ protected:
+  void ShowDialog(const std::string& text, const std::string& caption, MessageIcon icon) override;
 };
 
 // Windows-1252 converted with iconv; the decimal separator of the C
@@ -56,11 +55,9 @@ class PosixCodePage : public CodePage {
   PosixCodePage();
   std::string ToAnsi(const std::wstring& text) const override;
   std::wstring FromAnsi(const std::string& text) const override;
-  const unsigned char* UpperTable() const override { return upper_; }
   char DecimalSeparator() const override { return separator_; }
 
  private:
-  unsigned char upper_[256];
   char separator_;
 };
 

@@ -138,12 +138,8 @@ bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-void Win32MessageBoxes::Show(const std::string& text, const std::string& caption,
-                             MessageIcon icon) {
-  if (route_.kind != MessageRoute::kDialog) {
-    WriteMessage(route_, text, caption, icon);
-    return;
-  }
+void Win32MessageBoxes::ShowDialog(const std::string& text, const std::string& caption,
+                                   MessageIcon icon) {
   static const UINT kIcons[] = {0, MB_ICONERROR, MB_ICONWARNING, MB_ICONINFORMATION};
   MessageBoxW(nullptr, AnsiToWide(text).c_str(), AnsiToWide(caption).c_str(),
               MB_OK | MB_TASKMODAL | kIcons[static_cast<int>(icon)]);

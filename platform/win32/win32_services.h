@@ -31,14 +31,10 @@ class Win32FileSystem : public FileSystem {
   bool Replace(const std::string& from, const std::string& to) override;
 };
 
-// MessageBox with no owner window, unless TESSALY_MESSAGES routes the
-// messages elsewhere.
-class Win32MessageBoxes : public MessageBoxes {
- public:
-  void Show(const std::string& text, const std::string& caption, MessageIcon icon) override;
-
- private:
-  MessageRoute route_ = MessageRouteFromEnvironment();
+// MessageBox with no owner window.
+class Win32MessageBoxes : public RoutedMessageBoxes {
+ protected:
+  void ShowDialog(const std::string& text, const std::string& caption, MessageIcon icon) override;
 };
 
 class Win32CodePage : public CodePage {
@@ -46,11 +42,7 @@ class Win32CodePage : public CodePage {
   Win32CodePage();
   std::string ToAnsi(const std::wstring& text) const override;
   std::wstring FromAnsi(const std::string& text) const override;
-  const unsigned char* UpperTable() const override { return upper_; }
   char DecimalSeparator() const override;
-
- private:
-  unsigned char upper_[256];
 };
 
 class Win32Sleeper : public Sleeper {

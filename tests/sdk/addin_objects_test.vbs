@@ -6,45 +6,9 @@
 ' The run ends with the line "N passed, M failed"; the harness checks that
 ' line, because a script error can end a run early without a failing exit
 ' code.
-Option Explicit
-
-Const kTessalyKey = "HKCU\Software\Orvane\Orvane Tessaly\"
-Dim passed, failed
-passed = 0
-failed = 0
-
-Sub Check(name, actual, expected)
-  If actual = expected Then
-    passed = passed + 1
-  Else
-    failed = failed + 1
-    WScript.Echo "FAILED " & name & ": got [" & actual & "], expected [" & expected & "]"
-  End If
-End Sub
-
-' Checks the error left by the statement just run under On Error Resume
-' Next, and clears it.
-Sub CheckError(name, number, description)
-  Check name & " Err.Number", Hex(Err.Number), Hex(number)
-  Check name & " Err.Description", Err.Description, description
-  Err.Clear
-End Sub
-
-' A fresh installation folder of our own for the run.
-Dim shell, fso, install, previous_install, plugin
-Set shell = CreateObject("WScript.Shell")
-Set fso = CreateObject("Scripting.FileSystemObject")
-install = fso.BuildPath(shell.ExpandEnvironmentStrings("%TEMP%"), _
-    "tessaly-addin-" & fso.GetTempName())
-fso.CreateFolder install
-fso.CreateFolder fso.BuildPath(install, "Profiles")
+Dim plugin
+UseNewInstallation "tessaly-addin-"
 plugin = fso.BuildPath(install, "Profiles\PlugIn.qvf")
-On Error Resume Next
-previous_install = shell.RegRead(kTessalyKey & "Installation Path")
-If Err.Number <> 0 Then previous_install = Empty
-Err.Clear
-On Error GoTo 0
-shell.RegWrite kTessalyKey & "Installation Path", install, "REG_SZ"
 
 Dim tessaly, settings, other
 Set tessaly = CreateObject("TessalySDK.qvTessaly")
@@ -57,17 +21,19 @@ Check "two objects", settings Is other, False
 Check "WordHeadingsToBookmarks default", settings.WordHeadingsToBookmarks, True
 other.WordHeadingsToBookmarks = False
 Check "seen by the other object", settings.WordHeadingsToBookmarks, False
+' Values written through one object, read through the other as the store
+' keeps them; the neighbouring values stay as they were.
 settings.WordLinkBorderWidth = 130
+settings.WordLinkHighlightMode = 259
+settings.ExcelPrintOption = 1
+settings.PptNotesPosition = 300
+settings.WordNotesColor = &HFF&
 Check "WordLinkBorderWidth keeps 7 bits", other.WordLinkBorderWidth, 2
 Check "PptLinkBorderWidth apart", other.PptLinkBorderWidth, 0
-settings.WordLinkHighlightMode = 259
 Check "WordLinkHighlightMode", other.WordLinkHighlightMode, 3
-settings.ExcelPrintOption = 1
 Check "ExcelPrintOption", other.ExcelPrintOption, 1
-settings.PptNotesPosition = 300
 Check "PptNotesPosition unchanged", other.PptNotesPosition, 300
 Check "PptNotesColor default", settings.PptNotesColor, 15780518
-settings.WordNotesColor = &HFF&
 Check "WordNotesColor", CStr(other.WordNotesColor), "255"
 ' Writing the property is accepted and changes nothing.
 Set tessaly.OfficeAddinSettings = other
@@ -119,11 +85,6 @@ CheckError "put after release", &H8000FFFF, _
 On Error GoTo 0
 Set settings = Nothing
 
-If IsEmpty(previous_install) Then
-  shell.RegDelete kTessalyKey & "Installation Path"
-Else
-  shell.RegWrite kTessalyKey & "Installation Path", previous_install, "REG_SZ"
-End If
-fso.DeleteFolder install, True
+RestoreInstallation
 
-WScript.Echo passed & " passed, " & failed & " failed"
+PrintSummary

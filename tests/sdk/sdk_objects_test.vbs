@@ -4,44 +4,7 @@
 ' The run ends with the line "N passed, M failed"; the harness checks that
 ' line, because a script error can end a run early without a failing exit
 ' code.
-Option Explicit
-
-Const kTessalyKey = "HKCU\Software\Orvane\Orvane Tessaly\"
-Dim passed, failed
-passed = 0
-failed = 0
-
-Sub Check(name, actual, expected)
-  If actual = expected Then
-    passed = passed + 1
-  Else
-    failed = failed + 1
-    WScript.Echo "FAILED " & name & ": got [" & actual & "], expected [" & expected & "]"
-  End If
-End Sub
-
-' Checks the error that the statement just run under On Error Resume Next
-' left, and clears it.
-Sub CheckError(name, number, description)
-  Check name & " Err.Number", Hex(Err.Number), Hex(number)
-  Check name & " Err.Description", Err.Description, description
-  Err.Clear
-End Sub
-
-' A fresh installation folder of our own for the run.
-Dim shell, fso, install, previous_install
-Set shell = CreateObject("WScript.Shell")
-Set fso = CreateObject("Scripting.FileSystemObject")
-install = fso.BuildPath(shell.ExpandEnvironmentStrings("%TEMP%"), _
-    "tessaly-vbs-" & fso.GetTempName())
-fso.CreateFolder install
-fso.CreateFolder fso.BuildPath(install, "Profiles")
-On Error Resume Next
-previous_install = shell.RegRead(kTessalyKey & "Installation Path")
-If Err.Number <> 0 Then previous_install = Empty
-Err.Clear
-On Error GoTo 0
-shell.RegWrite kTessalyKey & "Installation Path", install, "REG_SZ"
+UseNewInstallation "tessaly-vbs-"
 
 Dim tessaly, settings, created, working, font
 Set tessaly = CreateObject("TessalySDK.qvTessaly")
@@ -158,11 +121,6 @@ Check "reopened global setting", tessaly.OutputDocumentName, "Quarterly report"
 Check "reopened profile count", tessaly.GetProfileCount(), 2
 Set tessaly = Nothing
 
-If IsEmpty(previous_install) Then
-  shell.RegDelete kTessalyKey & "Installation Path"
-Else
-  shell.RegWrite kTessalyKey & "Installation Path", previous_install, "REG_SZ"
-End If
-fso.DeleteFolder install, True
+RestoreInstallation
 
-WScript.Echo passed & " passed, " & failed & " failed"
+PrintSummary

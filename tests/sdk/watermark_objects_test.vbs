@@ -5,9 +5,6 @@
 ' released. The run ends with the line "N passed, M failed"; the harness
 ' checks that line, because a script error can end a run early without a
 ' failing exit code.
-Option Explicit
-
-Const kTessalyKey = "HKCU\Software\Orvane\Orvane Tessaly\"
 Const kItemNotFound = &H80041C2C
 Const kProfileNotFound = &H80041B00
 Const kUnexpected = &H8000FFFF
@@ -15,48 +12,16 @@ Const kProfileNotFoundText = "The profile by specified name does not exists."
 Const kItemNotFoundText = "The item by specified name or index does not exists."
 Const kReleasedText = _
     "This object can no longer be used: the qvTessaly object that created it has been released."
-Dim passed, failed
-passed = 0
-failed = 0
-
-Sub Check(name, actual, expected)
-  If actual = expected Then
-    passed = passed + 1
-  Else
-    failed = failed + 1
-    WScript.Echo "FAILED " & name & ": got [" & actual & "], expected [" & expected & "]"
-  End If
-End Sub
-
-' Checks the error that the statement just run under On Error Resume Next
-' left, and clears it.
-Sub CheckError(name, number, description)
-  Check name & " Err.Number", Hex(Err.Number), Hex(number)
-  Check name & " Err.Description", Err.Description, description
-  Err.Clear
-End Sub
 
 Function FileText(path)
   FileText = fso.OpenTextFile(path, 1).ReadAll()
 End Function
 
-' A fresh installation folder of our own for the run.
-Dim shell, fso, install, previous_install, watermark_file, picture
-Set shell = CreateObject("WScript.Shell")
-Set fso = CreateObject("Scripting.FileSystemObject")
-install = fso.BuildPath(shell.ExpandEnvironmentStrings("%TEMP%"), _
-    "tessaly-wm-" & fso.GetTempName())
-fso.CreateFolder install
-fso.CreateFolder fso.BuildPath(install, "Profiles")
+Dim watermark_file, picture
+UseNewInstallation "tessaly-wm-"
 watermark_file = fso.BuildPath(install, "Profiles\WatermarkProfiles.xml")
 picture = fso.BuildPath(install, "logo.png")
 fso.CreateTextFile(picture).Write "png"
-On Error Resume Next
-previous_install = shell.RegRead(kTessalyKey & "Installation Path")
-If Err.Number <> 0 Then previous_install = Empty
-Err.Clear
-On Error GoTo 0
-shell.RegWrite kTessalyKey & "Installation Path", install, "REG_SZ"
 
 Dim tessaly, text, image, profile, item, again, result
 Set tessaly = CreateObject("TessalySDK.qvTessaly")
@@ -162,11 +127,6 @@ Check "item after release", text.Text, "COPY"
 Set profile = Nothing
 Set item = Nothing
 
-If IsEmpty(previous_install) Then
-  shell.RegDelete kTessalyKey & "Installation Path"
-Else
-  shell.RegWrite kTessalyKey & "Installation Path", previous_install, "REG_SZ"
-End If
-fso.DeleteFolder install, True
+RestoreInstallation
 
-WScript.Echo passed & " passed, " & failed & " failed"
+PrintSummary

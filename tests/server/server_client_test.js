@@ -3,27 +3,7 @@
 // handed out by the main object. Ends with the line "N passed, M failed",
 // which scripts/wine-tests.sh checks.
 
-var passed = 0, failed = 0;
-function check(name, actual, expected) {
-  if (actual === expected) {
-    passed++;
-  } else {
-    failed++;
-    WScript.Echo("FAILED " + name + ": got [" + actual + "], expected [" + expected + "]");
-  }
-}
-
-// An installation folder of the run's own, named in the registry meanwhile.
-var kTessalyKey = "HKCU\\Software\\Orvane\\Orvane Tessaly\\";
-var shell = new ActiveXObject("WScript.Shell");
-var fso = new ActiveXObject("Scripting.FileSystemObject");
-var install = fso.BuildPath(shell.ExpandEnvironmentStrings("%TEMP%"),
-                            "tessaly-server-js-" + fso.GetTempName());
-fso.CreateFolder(install);
-fso.CreateFolder(fso.BuildPath(install, "Profiles"));
-var previous = null;
-try { previous = shell.RegRead(kTessalyKey + "Installation Path"); } catch (e) {}
-shell.RegWrite(kTessalyKey + "Installation Path", install, "REG_SZ");
+useNewInstallation("tessaly-server-js-");
 
 try {
   var tessaly = new ActiveXObject("TessalySDK.qvTessaly");
@@ -57,11 +37,5 @@ try {
   WScript.Echo("FAILED unexpected error " + (e.number >>> 0).toString(16) + ": " + e.description);
 }
 
-if (previous === null) {
-  shell.RegDelete(kTessalyKey + "Installation Path");
-} else {
-  shell.RegWrite(kTessalyKey + "Installation Path", previous, "REG_SZ");
-}
-try { fso.DeleteFolder(install, true); } catch (e) {}
-
-WScript.Echo(passed + " passed, " + failed + " failed");
+restoreInstallation();
+printSummary();

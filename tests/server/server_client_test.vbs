@@ -3,35 +3,7 @@
 ' error as Err.Number, Err.Source and Err.Description.
 ' Ends with the line "N passed, M failed", which scripts/wine-tests.sh
 ' checks: Wine's cscript exits 0 even when a script stops on an error.
-Option Explicit
-
-Dim passed, failed
-passed = 0
-failed = 0
-
-Sub Check(name, actual, expected)
-  If actual = expected Then
-    passed = passed + 1
-  Else
-    failed = failed + 1
-    WScript.Echo "FAILED " & name & ": got [" & actual & "], expected [" & expected & "]"
-  End If
-End Sub
-
-' An installation folder of the run's own, named in the registry meanwhile.
-Const kTessalyKey = "HKCU\Software\Orvane\Orvane Tessaly\"
-Dim shell, fso, install, previous_install
-Set shell = CreateObject("WScript.Shell")
-Set fso = CreateObject("Scripting.FileSystemObject")
-install = fso.BuildPath(shell.ExpandEnvironmentStrings("%TEMP%"), "tessaly-server-vbs-" & fso.GetTempName())
-fso.CreateFolder install
-fso.CreateFolder fso.BuildPath(install, "Profiles")
-On Error Resume Next
-previous_install = shell.RegRead(kTessalyKey & "Installation Path")
-If Err.Number <> 0 Then previous_install = Empty
-Err.Clear
-On Error GoTo 0
-shell.RegWrite kTessalyKey & "Installation Path", install, "REG_SZ"
+UseNewInstallation "tessaly-server-vbs-"
 
 Dim tessaly, settings, number, source, description
 Set tessaly = CreateObject("TessalySDK.qvTessaly")
@@ -71,11 +43,6 @@ Check "unknown member", Hex(number), "1B6"
 
 Set settings = Nothing
 Set tessaly = Nothing
-If IsEmpty(previous_install) Then
-  shell.RegDelete kTessalyKey & "Installation Path"
-Else
-  shell.RegWrite kTessalyKey & "Installation Path", previous_install, "REG_SZ"
-End If
-fso.DeleteFolder install, True
+RestoreInstallation
 
-WScript.Echo passed & " passed, " & failed & " failed"
+PrintSummary

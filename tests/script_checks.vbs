@@ -1,0 +1,60 @@
+' What the VBScript test clients share. Wine's cscript runs no includes, so
+' scripts/wine-tests.sh puts this file in front of each client and runs the
+' two as one script; line numbers in cscript's errors count from here.
+' A client calls UseNewInstallation first and, at its end,
+' RestoreInstallation and then PrintSummary, whose line
+' "N passed, M failed" the harness checks: a script error can end a run
+' early without a failing exit code.
+Option Explicit
+
+Const kTessalyKey = "HKCU\Software\Orvane\Orvane Tessaly\"
+Dim passed, failed
+passed = 0
+failed = 0
+Dim shell, fso, install, previous_install
+Set shell = CreateObject("WScript.Shell")
+Set fso = CreateObject("Scripting.FileSystemObject")
+
+Sub Check(name, actual, expected)
+  If actual = expected Then
+    passed = passed + 1
+  Else
+    failed = failed + 1
+    WScript.Echo "FAILED " & name & ": got [" & actual & "], expected [" & expected & "]"
+  End If
+End Sub
+
+' Checks the error that the statement just run under On Error Resume Next
+' left, and clears it.
+Sub CheckError(name, number, description)
+  Check name & " Err.Number", Hex(Err.Number), Hex(number)
+  Check name & " Err.Description", Err.Description, description
+  Err.Clear
+End Sub
+
+' A fresh installation folder of the run's own under %TEMP%, its name
+' starting with `prefix`, named in the registry until RestoreInstallation.
+Sub UseNewInstallation(prefix)
+  install = fso.BuildPath(shell.ExpandEnvironmentStrings("%TEMP%"), prefix & fso.GetTempName())
+  fso.CreateFolder install
+  fso.CreateFolder fso.BuildPath(install, "Profiles")
+  On Error Resume Next
+  previous_install = shell.RegRead(kTessalyKey & "Installation Path")
+  If Err.Number <> 0 Then previous_install = Empty
+  Err.Clear
+  On Error GoTo 0
+  shell.RegWrite kTessalyKey & "Installation Path", install, "REG_SZ"
+End Sub
+
+Sub RestoreInstallation()
+  If IsEmpty(previous_install) Then
+    shell.RegDelete kTessalyKey & "Installation Path"
+  Else
+    shell.RegWrite kTessalyKey & "Installation Path", previous_install, "REG_SZ"
+  End If
+  fso.DeleteFolder install, True
+End Sub
+
+Sub PrintSummary()
+  WScript.Echo passed & " passed, " & failed & " failed"
+End Sub

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "common/ini_file.h"
-#include "store/store_file.h"
 #include "platform/env.h"
+#include "store/store_file.h"
 
 namespace tessaly {
 

@@ -11,9 +11,9 @@
 #include <unordered_map>
 
 #include "common/ini_file.h"
-#include "store/store_file.h"
 #include "common/zlib_stream.h"
 #include "platform/fake/fake_env.h"
+#include "store/store_file.h"
 
 namespace tessaly {
 namespace {

@@ -1,8 +1,8 @@
 #include "com/class_info.h"
 
-#include "common/exception.h"
 #include "com/com_ptr.h"
 #include "com/com_text.h"
+#include "common/exception.h"
 
 namespace tessaly {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <oleauto.h>
 
-#include "common/exception.h"
 #include "com/com_text.h"
+#include "common/exception.h"
 
 namespace tessaly {
 

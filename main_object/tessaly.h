@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "addin/rect.h"
+#include "main_object/settings_ref.h"
 #include "platform/env.h"
 #include "printing/default_printer.h"
 #include "printing/print_routes.h"
 #include "profiles/profile_manager.h"
-#include "main_object/settings_ref.h"
 #include "watermarks/watermark_profile.h"
 
 namespace tessaly {

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "addin/addin_objects.h"
-#include "store/store_file.h"
 #include "platform/env.h"
 #include "profiles/general_settings.h"
 #include "profiles/profile_errors.h"
 #include "profiles/profile_settings.h"
+#include "store/store_file.h"
 #include "watermarks/watermark_manager.h"
 #include "watermarks/watermark_profile.h"
 

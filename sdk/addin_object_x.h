@@ -10,13 +10,13 @@
 #include <utility>
 
 #include "addin/addin_values.h"
+#include "com/com_text.h"
 #include "platform/code_page.h"
+#include "sdk/automation_object.h"
 #include "sdk/owned_ref.h"
 #include "sdk/property_x.h"
 #include "sdk/settings_conversions.h"
 #include "typelib/TessalySDK.h"
-#include "sdk/automation_object.h"
-#include "com/com_text.h"
 
 namespace tessaly {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "common/exception.h"
 #include "com/com_error.h"
 #include "com/com_text.h"
+#include "common/exception.h"
 
 namespace tessaly {
 

@@ -3,8 +3,8 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "platform/code_page.h"
 #include "com/com_ptr.h"
+#include "platform/code_page.h"
 #include "watermarks/watermark_items.h"
 
 namespace tessaly {

@@ -2,13 +2,13 @@
 
 #include <string>
 
+#include "main_object/settings_ref.h"
 #include "platform/code_page.h"
 #include "profiles/profile_keys.h"
-#include "main_object/settings_ref.h"
+#include "sdk/automation_object.h"
 #include "sdk/property_x.h"
 #include "sdk/settings_conversions.h"
 #include "typelib/TessalySDK.h"
-#include "sdk/automation_object.h"
 
 namespace tessaly {
 

@@ -1,12 +1,12 @@
 #include "sdk/tessaly_x.h"
 
+#include "com/com_text.h"
+#include "com/variant_lists.h"
 #include "platform/env.h"
 #include "sdk/addin_settings_x.h"
-#include "com/variant_lists.h"
+#include "sdk/tessaly_object.h"
 #include "sdk/watermark_profile_x.h"
 #include "sdk/watermark_x.h"
-#include "com/com_text.h"
-#include "sdk/tessaly_object.h"
 
 namespace tessaly {
 

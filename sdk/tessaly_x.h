@@ -2,14 +2,14 @@
 
 #include <memory>
 
-#include "sdk/annotation_x.h"
 #include "main_object/tessaly.h"
+#include "sdk/annotation_x.h"
+#include "sdk/automation_object.h"
 #include "sdk/profile_settings_x.h"
 #include "sdk/property_x.h"
 #include "sdk/settings_conversions.h"
 #include "sdk/watermark_profile_x.h"
 #include "typelib/TessalySDK.h"
-#include "sdk/automation_object.h"
 
 namespace tessaly {
 

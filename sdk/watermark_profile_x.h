@@ -2,11 +2,11 @@
 
 #include <memory>
 
+#include "com/com_text.h"
 #include "platform/code_page.h"
+#include "sdk/automation_object.h"
 #include "sdk/owned_ref.h"
 #include "typelib/TessalySDK.h"
-#include "sdk/automation_object.h"
-#include "com/com_text.h"
 #include "watermarks/watermark_profile.h"
 
 namespace tessaly {

@@ -2,8 +2,8 @@
 
 #include <olectl.h>
 
-#include "sdk/ole_fonts.h"
 #include "com/com_error.h"
+#include "sdk/ole_fonts.h"
 
 namespace tessaly {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <utility>
 
-#include "platform/code_page.h"
-#include "typelib/TessalySDK.h"
-#include "sdk/automation_object.h"
 #include "com/com_text.h"
+#include "platform/code_page.h"
+#include "sdk/automation_object.h"
+#include "typelib/TessalySDK.h"
 #include "watermarks/watermark_items.h"
 
 namespace tessaly {

@@ -3,14 +3,14 @@
 
 #include <windows.h>
 
+#include "com/class_info.h"
 #include "common/exception.h"
 #include "platform/env.h"
-#include "server/class_factory.h"
-#include "com/class_info.h"
-#include "server/registration.h"
 #include "sdk/error_conversion.h"
 #include "sdk/server_state.h"
 #include "sdk/tessaly_object.h"
+#include "server/class_factory.h"
+#include "server/registration.h"
 #include "typelib/TessalySDK.h"
 
 namespace tessaly {

@@ -1,7 +1,7 @@
 #include "server/registration.h"
 
-#include "common/exception.h"
 #include "com/com_error.h"
+#include "common/exception.h"
 
 namespace tessaly {
 namespace {

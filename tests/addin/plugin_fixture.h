@@ -7,8 +7,8 @@
 
 #include "addin/addin_objects.h"
 #include "addin/plugin_file.h"
-#include "store/store_file.h"
 #include "platform/fake/fake_env.h"
+#include "store/store_file.h"
 
 namespace tessaly {
 

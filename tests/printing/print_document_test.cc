@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "common/sdk_error.h"
+#include "main_object/tessaly.h"
+#include "platform/fake/fake_env.h"
 #include "printing/print_routes.h"
 #include "printing/print_sequence.h"
-#include "platform/fake/fake_env.h"
 #include "profiles/profile_manager.h"
-#include "main_object/tessaly.h"
 
 namespace tessaly {
 namespace {

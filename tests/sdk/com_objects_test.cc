@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "com/variant_lists.h"
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_errors.h"
 #include "profiles/profile_keys.h"
-#include "sdk/tessaly_x.h"
-#include "com/variant_lists.h"
 #include "sdk/server_state.h"
+#include "sdk/tessaly_x.h"
 #include "tests/sdk/com_test_support.h"
 
 namespace tessaly {

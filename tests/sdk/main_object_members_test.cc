@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "com/variant_lists.h"
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_manager.h"
 #include "sdk/owned_ref.h"
 #include "sdk/tessaly_x.h"
-#include "com/variant_lists.h"
 #include "tests/sdk/com_test_support.h"
 
 namespace tessaly {

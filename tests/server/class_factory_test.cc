@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_services.h"
-#include "server/class_factory.h"
 #include "com/class_info.h"
-#include "server/registration.h"
+#include "platform/fake/fake_services.h"
 #include "sdk/server_state.h"
+#include "server/class_factory.h"
+#include "server/registration.h"
 #include "tests/server/server_test_support.h"
 #include "tests/server/test_objects.h"
 

@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include "typelib/TessalySDK.h"
 #include "com/com_ptr.h"
 #include "com/com_text.h"
 #include "tests/server/server_test_support.h"
+#include "typelib/TessalySDK.h"
 
 namespace tessaly {
 namespace {

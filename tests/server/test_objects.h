@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "common/sdk_error.h"
-#include "typelib/TessalySDK.h"
-#include "sdk/automation_object.h"
 #include "com/com_error.h"
+#include "common/sdk_error.h"
+#include "sdk/automation_object.h"
+#include "typelib/TessalySDK.h"
 
 namespace tessaly {
 

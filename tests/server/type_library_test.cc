@@ -16,12 +16,12 @@
 #include <gtest/gtest.h>
 
 #include "addin/addin_members.h"
+#include "com/com_ptr.h"
 #include "profiles/general_settings.h"
 #include "profiles/profile_keys.h"
-#include "typelib/TessalySDK.h"
-#include "com/com_ptr.h"
 #include "tests/server/server_test_support.h"
 #include "tests/server/type_library_expected.h"
+#include "typelib/TessalySDK.h"
 
 namespace tessaly {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "common/comma_text.h"
+#include "tests/exception_message.h"
 #include "watermarks/font_text.h"
 #include "watermarks/value_text.h"
 #include "watermarks/watermark_items.h"
-#include "tests/exception_message.h"
 
 namespace tessaly {
 namespace {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_env.h"
+#include "tests/exception_message.h"
 #include "watermarks/font_text.h"
 #include "watermarks/value_text.h"
 #include "watermarks/watermark_manager.h"
 #include "watermarks/watermark_profile.h"
-#include "tests/exception_message.h"
 
 namespace tessaly {
 namespace {

@@ -7,6 +7,7 @@ class FileSystem;
 class MessageBoxes;
 class Printers;
 class Registry;
+class Screen;
 class Shell;
 class Sleeper;
 class XmlParser;
@@ -23,6 +24,7 @@ struct Env {
   XmlParser* xml = nullptr;
   Printers* printers = nullptr;
   Shell* shell = nullptr;
+  Screen* screen = nullptr;
 };
 
 // The services of the platform the program runs on (Win32 or posix),

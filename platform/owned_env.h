@@ -9,7 +9,7 @@ namespace tessaly {
 // lends them out. The XML parser is always the platform's own: it touches
 // no files, it only parses. Neither copied nor moved: `env` points into it.
 template <class RegistryT, class FileSystemT, class MessageBoxesT, class CodePageT,
-          class SleeperT, class PrintersT, class ShellT>
+          class SleeperT, class PrintersT, class ShellT, class ScreenT>
 struct OwnedEnv {
   RegistryT registry;
   FileSystemT files;
@@ -18,6 +18,7 @@ struct OwnedEnv {
   SleeperT sleeper;
   PrintersT printers;
   ShellT shell;
+  ScreenT screen;
   Env env = Lent();
 
   OwnedEnv() = default;
@@ -35,6 +36,7 @@ struct OwnedEnv {
     e.xml = &PlatformXmlParser();
     e.printers = &printers;
     e.shell = &shell;
+    e.screen = &screen;
     return e;
   }
 };

@@ -30,8 +30,8 @@ class Screen {
   virtual int32_t PixelsPerInch() = 0;
   // The extent of `ansi_text` (text already converted to the ANSI code
   // page, see CodePage::ToAnsi) drawn as one line in `font` on the screen.
-  // Empty text measures 0 by 0 whatever the font. Never throws: a font the system does not have
-  // is replaced by the system's closest match.
+  // Empty text measures 0 by 0 whatever the font. Never throws: a font the
+  // system does not have is replaced by the system's closest match.
   virtual TextExtent Extent(const ScreenFont& font, const std::string& ansi_text) = 0;
 };
 

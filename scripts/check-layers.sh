@@ -2,7 +2,9 @@
 # Checks that every C++ file includes only from its own folder's layer and
 # those below it, that the portable folders include no Windows or COM
 # header, and that only platform/ itself names a concrete platform adapter
-# (platform/win32, platform/posix, platform/fake). Run by CTest in the
+# (platform/win32, platform/posix, platform/fake), and that only office/
+# names an Office adapter (office/win32, office/fake). office/win32 is a
+# layer of its own: the one Windows part of office/. Run by CTest in the
 # native lane; prints one line per breach and exits 1 when there is any.
 #
 # Usage: bash scripts/check-layers.sh [source-root]
@@ -18,14 +20,16 @@ declare -A may=(
   [watermarks]="common platform watermarks"
   [addin]="common platform store addin"
   [profiles]="common platform store watermarks addin profiles"
-  [printing]="common platform store watermarks addin profiles printing"
-  [main_object]="common platform store watermarks addin profiles printing main_object"
+  [office]="common platform office"
+  [office/win32]="common platform com office"
+  [printing]="common platform store watermarks addin profiles office printing"
+  [main_object]="common platform store watermarks addin profiles office printing main_object"
   [com]="common platform com"
-  [sdk]="common platform store watermarks addin profiles printing main_object com typelib sdk"
-  [server]="common platform store watermarks addin profiles printing main_object com typelib sdk server"
+  [sdk]="common platform store watermarks addin profiles office printing main_object com typelib sdk"
+  [server]="common platform store watermarks addin profiles office printing main_object com typelib sdk server"
 )
 # Folders that run on every platform: no Windows or COM headers.
-portable="common platform store watermarks addin profiles printing main_object"
+portable="common platform store watermarks addin profiles office printing main_object"
 windows_headers='windows|winbase|winreg|winspool|wingdi|winuser|ole2|oleauto|oaidl|ocidl|objbase|unknwn|wtypes|shellapi|shlobj|comdef|msxml[0-9]*'
 
 breaches=0
@@ -36,6 +40,7 @@ breach() {
 
 while IFS= read -r file; do
   folder=${file%%/*}
+  case "$file" in office/win32/*) folder=office/win32 ;; esac
   [ -n "${may[$folder]+set}" ] || continue
   allowed=" ${may[$folder]} "
   in_platform_adapter=0
@@ -48,6 +53,8 @@ while IFS= read -r file; do
         breach "$file:$line: includes \"$path\"; $folder/ may include from:${may[$folder]/#/ }"
       elif [[ "$path" =~ ^platform/(win32|posix|fake)/ ]] && [ "$folder" != platform ]; then
         breach "$file:$line: includes the adapter \"$path\"; use the interfaces of platform/"
+      elif [[ "$path" =~ ^office/(win32|fake)/ ]] && [[ "$folder" != office* ]]; then
+        breach "$file:$line: includes the adapter \"$path\"; use the interfaces of office/"
       fi
     elif [[ "$text" =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\<(${windows_headers})\.h\> ]]; then
       if [[ " $portable " == *" $folder "* ]] && [ "$in_platform_adapter" -eq 0 ]; then
@@ -55,7 +62,7 @@ while IFS= read -r file; do
       fi
     fi
   done < <(grep -n '^[[:space:]]*#[[:space:]]*include' "$file" || true)
-done < <(find "${!may[@]}" -type f \( -name '*.h' -o -name '*.cc' -o -name '*.c' \) 2>/dev/null | sort)
+done < <(find "${!may[@]}" -type f \( -name '*.h' -o -name '*.cc' -o -name '*.c' \) 2>/dev/null | sort -u)
 
 if [ "$breaches" -gt 0 ]; then
   echo "check-layers: $breaches include(s) cross the layers"

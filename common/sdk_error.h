@@ -21,6 +21,12 @@ enum SdkHelpContext : int32_t {
   kHelpPrinterFailed = 7100,
 };
 
+// The HRESULT of a help context: severity error, facility interface, code
+// 0x200 above the help context.
+constexpr int32_t SdkErrorCode(int32_t help_context) {
+  return static_cast<int32_t>(0x80040200u + static_cast<uint32_t>(help_context));
+}
+
 // A failure that the automation boundary reports with the SDK's own error
 // code instead of E_UNEXPECTED. The core throws it; the boundary turns it
 // into the HRESULT and the error object's help context and description.
@@ -30,10 +36,7 @@ class SdkError : public Exception {
       : Exception(message), help_context_(help_context) {}
 
   int32_t help_context() const { return help_context_; }
-  // Severity error, facility interface, code 0x200 above the help context.
-  int32_t code() const {
-    return static_cast<int32_t>(0x80040200u + static_cast<uint32_t>(help_context_));
-  }
+  int32_t code() const { return SdkErrorCode(help_context_); }
 
  private:
   int32_t help_context_;

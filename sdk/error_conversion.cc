@@ -18,8 +18,8 @@ Failure CurrentFailure() {
     return {E_UNEXPECTED, 0, "Out of memory"};
   } catch (const std::exception& e) {
     if (int32_t help_context = SdkHelpContextOf(e)) {
-      SdkError sdk(help_context, e.what());
-      return {static_cast<HRESULT>(sdk.code()), static_cast<DWORD>(help_context), e.what()};
+      return {static_cast<HRESULT>(SdkErrorCode(help_context)), static_cast<DWORD>(help_context),
+              e.what()};
     }
     auto* com = dynamic_cast<const ComError*>(&e);
     return {com && FAILED(com->code()) ? com->code() : E_UNEXPECTED, 0, e.what()};

@@ -92,8 +92,8 @@ constexpr FormatCode kFormatCodes[] = {
 
 }  // namespace
 
-TqvTessaly::TqvTessaly(const Env& env)
-    : env_(env), manager_(std::make_unique<TqvProfileManager>(env)) {
+TqvTessaly::TqvTessaly(const Env& env, OfficeApplications& office)
+    : env_(env), office_(office), manager_(std::make_unique<TqvProfileManager>(env)) {
   manager_->WriteFlagPD(true);
   manager_->FlushStoreFiles();
   current_name_ = manager_->GetLastProfile();
@@ -367,7 +367,7 @@ void TqvTessaly::MarkJobFailed() {
 }
 
 void TqvTessaly::Print(PrintRoute route, const std::wstring& document) {
-  PrintByRoute(env_, default_printer_, *this, route, document);
+  PrintByRoute({env_, office_}, default_printer_, *this, route, document);
 }
 
 void TqvTessaly::PrintDocument(const std::wstring& document) {

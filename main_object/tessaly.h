@@ -8,6 +8,7 @@
 
 #include "addin/rect.h"
 #include "main_object/settings_ref.h"
+#include "office/office_applications.h"
 #include "platform/env.h"
 #include "printing/default_printer.h"
 #include "printing/print_routes.h"
@@ -50,7 +51,8 @@ class TqvTessaly : private PrintJobStores {
   // Opens the stores, raises the "qvPD" hand-off flag, flushes the stores
   // and copies the last selected profile (or, failing that, the built-in
   // one) into the working copy.
-  explicit TqvTessaly(const Env& env);
+  // Print jobs hand Office documents to `office`.
+  explicit TqvTessaly(const Env& env, OfficeApplications& office = DefaultOfficeApplications());
   // Destroys the manager, which writes both stores back.
   ~TqvTessaly();
   TqvTessaly(const TqvTessaly&) = delete;
@@ -155,6 +157,7 @@ class TqvTessaly : private PrintJobStores {
   void MarkJobFailed() override;
 
   const Env& env_;
+  OfficeApplications& office_;
   // Expires with this object; handles handed out watch it.
   std::shared_ptr<const int> alive_ = std::make_shared<const int>(0);
   std::unique_ptr<TqvProfileManager> manager_;

@@ -12,13 +12,14 @@ const char kRouteNotBuiltMessage[] = "Printing through Word, Excel or PowerPoint
 
 namespace {
 
-void PrintWithShell(const Env& env, const std::wstring& document, PrintJobStores&) {
-  PrintThroughShell(env, document);
+void PrintWithShell(const PrintServices& services, const std::wstring& document,
+                    PrintJobStores&) {
+  PrintThroughShell(services.env, document);
 }
 
 // A source application that names no route: the job still runs, with the
 // default printer switched and restored.
-void PrintNothing(const Env&, const std::wstring&, PrintJobStores&) {}
+void PrintNothing(const PrintServices&, const std::wstring&, PrintJobStores&) {}
 
 // Every print member chooses its route here. The Word, Excel and PowerPoint
 // flows are not built yet: their rows have no function, and a job on them
@@ -49,12 +50,12 @@ PrintRoute RouteOfSourceApplication(int32_t source_application) {
 
 bool IsRouteBuilt(PrintRoute route) { return RouteEntry(route).print != nullptr; }
 
-void PrintByRoute(const Env& env, DefaultPrinterSwitch& default_printer, PrintJobStores& stores,
-                  PrintRoute route, const std::wstring& document) {
+void PrintByRoute(const PrintServices& services, DefaultPrinterSwitch& default_printer,
+                  PrintJobStores& stores, PrintRoute route, const std::wstring& document) {
   const PrintRouteEntry& entry = RouteEntry(route);
   if (!entry.print) throw ERouteNotBuilt();
-  RunPrintSequence(env, default_printer, stores, entry.help_context,
-                   [&] { entry.print(env, document, stores); });
+  RunPrintSequence(services.env, default_printer, stores, entry.help_context,
+                   [&] { entry.print(services, document, stores); });
 }
 
 }  // namespace tessaly

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/exception.h"
+#include "office/office_applications.h"
 #include "platform/env.h"
 #include "printing/default_printer.h"
 #include "printing/print_sequence.h"
@@ -17,10 +18,17 @@ extern const char kRouteNotBuiltMessage[];
 // Where a print member hands the document.
 enum class PrintRoute { kWord, kExcel, kPowerPoint, kShell, kNone };
 
+// What a print route may use: the system's services and the Office
+// applications it hands documents to.
+struct PrintServices {
+  const Env& env;
+  OfficeApplications& office;
+};
+
 // What a route does with the document once the printer is the default and
 // the stores are handed over. Throws on failure; the job reports it under
 // the route's help context.
-using PrintRouteFunction = void (*)(const Env& env, const std::wstring& document,
+using PrintRouteFunction = void (*)(const PrintServices& services, const std::wstring& document,
                                     PrintJobStores& stores);
 
 struct PrintRouteEntry {
@@ -47,7 +55,7 @@ bool IsRouteBuilt(PrintRoute route);
 // The print job of a print member: the print sequence around the route's
 // function. Throws ERouteNotBuilt, with nothing touched, for a route that
 // is not built.
-void PrintByRoute(const Env& env, DefaultPrinterSwitch& default_printer, PrintJobStores& stores,
-                  PrintRoute route, const std::wstring& document);
+void PrintByRoute(const PrintServices& services, DefaultPrinterSwitch& default_printer,
+                  PrintJobStores& stores, PrintRoute route, const std::wstring& document);
 
 }  // namespace tessaly

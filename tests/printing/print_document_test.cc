@@ -127,6 +127,34 @@ TEST_F(PrintDocumentTest, FailedRestoreIsReportedAndTheJobStillMarkedFailed) {
   EXPECT_EQ(Flag("qvPP"), "0");
 }
 
+TEST_F(PrintDocumentTest, WordDocumentThroughTheMainObject) {
+  FakeWordDocument document;
+  document.path = L"C:\\Docs";
+  document.name = L"report.doc";
+  document.paragraphs = {{L"Intro\r", 1, L"Heading 1"}};
+  office_.word.files[L"C:\\Docs\\report.doc"] = document;
+  office_.word.on_print_out = [&] {
+    EXPECT_EQ(printers().device, L"Orvane Tessaly,");
+    EXPECT_EQ(Flag("qvPP"), "1");
+  };
+  auto print = [&] { tessaly_.Print(PrintRoute::kWord, L"C:\\Docs\\report.doc"); };
+  print();
+  EXPECT_EQ(office_.word.print_jobs.size(), 1u);
+  EXPECT_EQ(printers().device, L"HP LaserJet,");
+  EXPECT_EQ(Flag("qvPD"), "1");
+
+  // A failing Word call: the job is reported under Word's code with Word's
+  // message, the default printer is back and the flags are lowered.
+  office_.word.failures = {{"Range.Style", "The style is damaged."}};
+  Failure failure = FailureOf(print);
+  EXPECT_TRUE(failure.sdk);
+  EXPECT_EQ(failure.help_context, 7001);
+  EXPECT_EQ(failure.message, "The style is damaged.");
+  EXPECT_EQ(printers().device, L"HP LaserJet,");
+  EXPECT_EQ(Flag("qvPD"), "0");
+  EXPECT_EQ(Flag("qvPP"), "0");
+}
+
 // Counts what the sequence asks of the stores.
 struct CountingStores : PrintJobStores {
   void Update() override { ++updates; }

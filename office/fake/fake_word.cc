@@ -18,15 +18,19 @@ template <class T, class Base = WordList<T>>
 class FakeList : public Base {
  public:
   using Make = std::function<std::unique_ptr<T>(size_t)>;
-  FakeList(FakeWord* word, std::string name, std::function<size_t()> count, Make make)
-      : word_(word), name_(std::move(name)), count_(std::move(count)), make_(std::move(make)) {}
+  FakeList(FakeWord* word, const std::string& name, std::function<size_t()> count, Make make)
+      : word_(word),
+        count_member_(name + ".Count"),
+        item_member_(name + ".Item"),
+        count_(std::move(count)),
+        make_(std::move(make)) {}
 
   int32_t Count() override {
-    word_->Call(name_ + ".Count");
+    word_->Call(count_member_);
     return static_cast<int32_t>(count_());
   }
   std::unique_ptr<T> Item(int32_t index) override {
-    word_->Call(name_ + ".Item");
+    word_->Call(item_member_);
     if (index < 1 || static_cast<size_t>(index) > count_()) throw Exception(kNoSuchItem);
     return make_(static_cast<size_t>(index - 1));
   }
@@ -35,7 +39,8 @@ class FakeList : public Base {
   FakeWord* word_;
 
  private:
-  std::string name_;
+  std::string count_member_;
+  std::string item_member_;
   std::function<size_t()> count_;
   Make make_;
 };
@@ -407,9 +412,12 @@ std::unique_ptr<WordApplication> FakeWord::Application() {
   return std::make_unique<class Application>(this);
 }
 
-void FakeWord::Call(const std::string& member) {
-  ++calls[member];
+void FakeWord::Call(std::string_view member) {
+  auto counted = calls.find(member);
+  if (counted == calls.end()) counted = calls.emplace(std::string(member), 0).first;
+  ++counted->second;
   ++total_calls;
+  if (failures.empty()) return;
   auto failure = failures.find(member);
   if (failure != failures.end()) throw Exception(failure->second);
 }

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -92,7 +93,7 @@ class FakeWord {
   std::unique_ptr<WordApplication> Application();
 
   // Counts a call of `member` and throws the failure arranged for it.
-  void Call(const std::string& member);
+  void Call(std::string_view member);
   int32_t CallsOf(const std::string& member) const;
 
   // The open documents; push_back keeps the others in place.
@@ -111,9 +112,11 @@ class FakeWord {
   // The text Range.Select last moved the selection to; none at first.
   const FakeWordText* selection = nullptr;
 
-  std::map<std::string, int32_t> calls;
+  // By member; looked up without building a string per call, which would
+  // cost more than most calls of the flows.
+  std::map<std::string, int32_t, std::less<>> calls;
   int32_t total_calls = 0;
-  std::map<std::string, std::string> failures;
+  std::map<std::string, std::string, std::less<>> failures;
 };
 
 // OfficeApplications over a FakeWord; `word_failure`, when set, is the

@@ -98,6 +98,7 @@ class Range : public WordRange {
     word_->Call("Range.Hyperlinks");
     return LinksIn(word_, document_, text_);
   }
+  const FakeWordText* text() const { return text_; }
 
  private:
   FakeWord* word_;
@@ -411,6 +412,11 @@ void FakeWord::Call(const std::string& member) {
   ++total_calls;
   auto failure = failures.find(member);
   if (failure != failures.end()) throw Exception(failure->second);
+}
+
+const FakeWordText* FakeWord::TextOf(const WordRange& range) {
+  auto* fake = dynamic_cast<const Range*>(&range);
+  return fake ? fake->text() : nullptr;
 }
 
 int32_t FakeWord::CallsOf(const std::string& member) const {

@@ -79,7 +79,27 @@ ScriptedObject& ScriptedObject::Default(Member member) {
   return *this;
 }
 
+ScriptedObject& ScriptedObject::OnConnections(std::function<void(DWORD strong)> changed) {
+  connections_changed_ = std::move(changed);
+  return *this;
+}
+
+DWORD ScriptedObject::Connections::AddConnection(DWORD type, DWORD) {
+  if (type & EXTCONN_STRONG) owner_->connections_changed_(++strong_);
+  return strong_;
+}
+
+DWORD ScriptedObject::Connections::ReleaseConnection(DWORD type, DWORD, BOOL) {
+  if ((type & EXTCONN_STRONG) && strong_ > 0) owner_->connections_changed_(--strong_);
+  return strong_;
+}
+
 HRESULT ScriptedObject::QueryInterface(REFIID iid, void** out) {
+  if (iid == IID_IExternalConnection && connections_changed_) {
+    *out = static_cast<IExternalConnection*>(&connections_);
+    AddRef();
+    return S_OK;
+  }
   if (iid != IID_IUnknown && iid != IID_IDispatch) {
     *out = nullptr;
     return E_NOINTERFACE;

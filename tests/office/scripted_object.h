@@ -44,6 +44,9 @@ class ScriptedObject : public IDispatch {
   ScriptedObject& On(const wchar_t* name, Member member, Setter setter = nullptr);
   ScriptedObject& Returns(const wchar_t* name, Variant value);
   ScriptedObject& Default(Member member);
+  // Answers IExternalConnection: `changed` gets the count of strong
+  // connections of other processes at each change.
+  ScriptedObject& OnConnections(std::function<void(DWORD strong)> changed);
 
   // Objects alive in the process, and calls made on them so far.
   static long Alive();
@@ -61,6 +64,21 @@ class ScriptedObject : public IDispatch {
                                    VARIANT* result, EXCEPINFO* error, UINT*) override;
 
  private:
+  class Connections : public IExternalConnection {
+   public:
+    explicit Connections(ScriptedObject* owner) : owner_(owner) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+      return owner_->QueryInterface(iid, out);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return owner_->AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return owner_->Release(); }
+    DWORD STDMETHODCALLTYPE AddConnection(DWORD type, DWORD) override;
+    DWORD STDMETHODCALLTYPE ReleaseConnection(DWORD type, DWORD, BOOL) override;
+
+   private:
+    ScriptedObject* owner_;
+    DWORD strong_ = 0;
+  };
   struct Entry {
     std::wstring name;
     Member member;
@@ -77,6 +95,8 @@ class ScriptedObject : public IDispatch {
   std::wstring source_;
   std::vector<Entry> members_;
   Entry default_;
+  Connections connections_{this};
+  std::function<void(DWORD)> connections_changed_;
 };
 
 }  // namespace tessaly

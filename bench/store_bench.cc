@@ -6,10 +6,10 @@
 #include <malloc.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <unordered_map>
 
+#include "bench/ratio_reporter.h"
 #include "common/ini_file.h"
 #include "common/zlib_stream.h"
 #include "platform/fake/fake_env.h"
@@ -156,26 +156,6 @@ BENCHMARK(BM_MapGet);
 BENCHMARK(BM_Get);
 BENCHMARK(BM_MapSet);
 BENCHMARK(BM_Set);
-
-// Keeps the time per iteration of every run, for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    // The fastest repetition: the one least disturbed by the rest of the
-    // machine.
-    for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration) continue;
-      std::string name = run.run_name.function_name;
-      double t = run.GetAdjustedRealTime();
-      if (!times_.count(name) || t < times_[name]) times_[name] = t;
-    }
-  }
-  double Ratio(const std::string& a, const std::string& b) { return times_[a] / times_[b]; }
-
- private:
-  std::map<std::string, double> times_;
-};
 
 }  // namespace
 }  // namespace tessaly

@@ -35,6 +35,10 @@ class Screen {
   virtual TextExtent Extent(const ScreenFont& font, const std::string& ansi_text) = 0;
 };
 
+// `value` rounded to the nearest integer, halves to the even one, saturated
+// to the range of int32_t; NaN gives 0.
+int32_t RoundHalfEven(double value);
+
 // `points` in screen pixels at `pixels_per_inch`: points × (pixels per
 // inch ÷ 72), rounded to the nearest integer with halves to the even one,
 // saturated to the range of int32_t; NaN gives 0.

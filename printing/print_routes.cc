@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "common/sdk_error.h"
+#include "printing/office_routes.h"
 #include "printing/shell_route.h"
 
 namespace tessaly {
@@ -21,13 +22,12 @@ void PrintWithShell(const PrintServices& services, const std::wstring& document,
 // default printer switched and restored.
 void PrintNothing(const PrintServices&, const std::wstring&, PrintJobStores&) {}
 
-// Every print member chooses its route here. The Word, Excel and PowerPoint
+// Every print member chooses its route here. The Excel and PowerPoint
 // flows are not built yet: their rows have no function, and a job on them
-// is refused before the default printer or the stores are touched. Each
-// flow, once built, goes into its row's function.
+// is refused before the default printer or the stores are touched.
 const PrintRouteEntry kRoutes[] = {
     // route, PrintDocument's source application, help context, function
-    {PrintRoute::kWord, 0 /* MSWord */, kHelpWordPrintFailed, nullptr},
+    {PrintRoute::kWord, 0 /* MSWord */, kHelpWordPrintFailed, PrintWithWord},
     {PrintRoute::kExcel, 1 /* MSExcel */, kHelpExcelPrintFailed, nullptr},
     {PrintRoute::kPowerPoint, 2 /* MSPowerPoint */, kHelpPowerPointPrintFailed, nullptr},
     {PrintRoute::kShell, 3 /* Other */, kHelpPrinterFailed, PrintWithShell},

@@ -97,6 +97,11 @@ TqvProfileManager::~TqvProfileManager() {
   ReleaseStore(env_, plugin_, kPlugInStore);
 }
 
+void TqvProfileManager::DiscardStoreFiles() {
+  profiles_.Discard();
+  plugin_.Discard();
+}
+
 void TqvProfileManager::FlushStoreFiles() {
   // Each store is written on its own: a failure on one does not keep the
   // other from being written.

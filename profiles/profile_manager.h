@@ -50,6 +50,9 @@ class TqvProfileManager {
 
   // Writes both stores to disk without releasing them; never reports.
   void FlushStoreFiles();
+  // Closes both stores without writing them, so that the manager's end
+  // leaves the files as they are on disk: for a run that failed half way.
+  void DiscardStoreFiles();
   void WriteFlagPD(bool value);
   void WriteFlagPP(bool value);
 

@@ -35,6 +35,7 @@ native_lane() {
   if [ -x build/native/bench/tq_bench ]; then
     echo "== benchmarks"
     build/native/bench/tq_bench --benchmark_min_time=0.05 --benchmark_repetitions=5
+    build/native/bench/tq_office_bench --benchmark_min_time=0.05 --benchmark_repetitions=5
   fi
 
   if [ -f fuzz/run.sh ]; then

@@ -81,6 +81,11 @@ void TqvStoreFile::Save() {
   if (failure) std::rethrow_exception(failure);
 }
 
+void TqvStoreFile::Discard() {
+  open_count_ = 0;
+  ini_.reset();
+}
+
 bool TqvStoreFile::Flush() {
   if (ini_ == nullptr) return false;
   try {

@@ -30,6 +30,9 @@ class TqvStoreFile {
   // written, throws Exception after releasing; the old file stays as it was.
   // Nothing happens to a store that is not open.
   void Save();
+  // Releases every open without writing: what changed in memory is lost
+  // and the file stays as it was.
+  void Discard();
   // Writes the store to disk without releasing it. False when it is not
   // open or the file could not be written; never throws.
   bool Flush();

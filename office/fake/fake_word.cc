@@ -395,6 +395,7 @@ class Application : public WordApplication {
     if (word_->active >= word_->open.size()) throw Exception("No document is open.");
     word_->print_jobs.push_back(
         {word_->open[word_->active].name, word_->active_printer, word_->print_background});
+    if (word_->on_print_out) word_->on_print_out();
   }
 
  private:

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -107,6 +108,9 @@ class FakeWord {
   bool print_background = true;
   std::wstring active_printer = L"Office Printer";
   std::vector<PrintJob> print_jobs;
+  // Called by PrintOut once the job is recorded, to look at the world as
+  // the printer finds it.
+  std::function<void()> on_print_out;
   // The text Range.Select last moved the selection to; none at first.
   const FakeWordText* selection = nullptr;
 

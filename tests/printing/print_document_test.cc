@@ -8,6 +8,7 @@
 
 #include "common/sdk_error.h"
 #include "main_object/tessaly.h"
+#include "office/fake/fake_word.h"
 #include "platform/fake/fake_env.h"
 #include "printing/print_routes.h"
 #include "printing/print_sequence.h"
@@ -51,7 +52,8 @@ class PrintDocumentTest : public ::testing::Test {
   void Print() { tessaly_.PrintDocument(kDocument); }
 
   FakeEnv fake_;
-  TqvTessaly tessaly_{fake_.env};
+  FakeOfficeApplications office_;
+  TqvTessaly tessaly_{fake_.env, office_};
 };
 
 TEST_F(PrintDocumentTest, TessalyAlreadyDefaultIsLeftAlone) {
@@ -125,6 +127,34 @@ TEST_F(PrintDocumentTest, FailedRestoreIsReportedAndTheJobStillMarkedFailed) {
   EXPECT_EQ(Flag("qvPP"), "0");
 }
 
+TEST_F(PrintDocumentTest, WordDocumentThroughTheMainObject) {
+  FakeWordDocument document;
+  document.path = L"C:\\Docs";
+  document.name = L"report.doc";
+  document.paragraphs = {{L"Intro\r", 1, L"Heading 1"}};
+  office_.word.files[L"C:\\Docs\\report.doc"] = document;
+  office_.word.on_print_out = [&] {
+    EXPECT_EQ(printers().device, L"Orvane Tessaly,");
+    EXPECT_EQ(Flag("qvPP"), "1");
+  };
+  auto print = [&] { tessaly_.Print(PrintRoute::kWord, L"C:\\Docs\\report.doc"); };
+  print();
+  EXPECT_EQ(office_.word.print_jobs.size(), 1u);
+  EXPECT_EQ(printers().device, L"HP LaserJet,");
+  EXPECT_EQ(Flag("qvPD"), "1");
+
+  // A failing Word call: the job is reported under Word's code with Word's
+  // message, the default printer is back and the flags are lowered.
+  office_.word.failures = {{"Range.Style", "The style is damaged."}};
+  Failure failure = FailureOf(print);
+  EXPECT_TRUE(failure.sdk);
+  EXPECT_EQ(failure.help_context, 7001);
+  EXPECT_EQ(failure.message, "The style is damaged.");
+  EXPECT_EQ(printers().device, L"HP LaserJet,");
+  EXPECT_EQ(Flag("qvPD"), "0");
+  EXPECT_EQ(Flag("qvPP"), "0");
+}
+
 // Counts what the sequence asks of the stores.
 struct CountingStores : PrintJobStores {
   void Update() override { ++updates; }
@@ -172,23 +202,27 @@ TEST(PrintRoutesTest, EachMemberFindsItsRouteAndCode) {
 
 TEST_F(PrintDocumentTest, SourceApplicationDecidesTheRoute) {
   const std::string kNotBuilt = "Printing through Word, Excel or PowerPoint is not available.";
+  const std::string kNoWord = "Word is not installed";
+  office_.word_failure = kNoWord;
   const Names kSwitchedAndBack = {L"Orvane Tessaly,", L"HP LaserJet,"};
   struct Row {
     int32_t source_application;
+    bool sdk;             // a route's failure, under its help context
     std::string failure;  // empty: the job succeeds
     Names printed;
     Names device_writes;
     std::string qvPD;
   };
   const Row rows[] = {
-      // The Office routes are refused before the printer or the stores are
+      // Word's route runs inside the print sequence.
+      {0, true, kNoWord, {}, kSwitchedAndBack, "0"},
+      // Routes not built are refused before the printer or the stores are
       // touched.
-      {0, kNotBuilt, {}, {}, "0"},
-      {1, kNotBuilt, {}, {}, "0"},
-      {2, kNotBuilt, {}, {}, "0"},
-      {3, "", {kDocument}, kSwitchedAndBack, "1"},
+      {1, false, kNotBuilt, {}, {}, "0"},
+      {2, false, kNotBuilt, {}, {}, "0"},
+      {3, false, "", {kDocument}, kSwitchedAndBack, "1"},
       // A value that names no route prints nothing but still switches.
-      {7, "", {}, kSwitchedAndBack, "1"},
+      {7, false, "", {}, kSwitchedAndBack, "1"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.source_application);
@@ -198,7 +232,7 @@ TEST_F(PrintDocumentTest, SourceApplicationDecidesTheRoute) {
     fake_.registry.WriteString(kKey, "qvPD", "0");
     tessaly_.SetSourceApplication(row.source_application);
     Failure failure = FailureOf([&] { Print(); });
-    EXPECT_FALSE(failure.sdk);
+    EXPECT_EQ(failure.sdk, row.sdk);
     EXPECT_EQ(failure.message, row.failure);
     EXPECT_EQ(fake_.shell.printed, row.printed);
     EXPECT_EQ(printers().device_writes, row.device_writes);
@@ -207,7 +241,7 @@ TEST_F(PrintDocumentTest, SourceApplicationDecidesTheRoute) {
 }
 
 TEST_F(PrintDocumentTest, OfficeMembersAreRefusedBeforeAnythingIsTouched) {
-  for (PrintRoute office : {PrintRoute::kWord, PrintRoute::kExcel, PrintRoute::kPowerPoint}) {
+  for (PrintRoute office : {PrintRoute::kExcel, PrintRoute::kPowerPoint}) {
     EXPECT_FALSE(IsRouteBuilt(office));
     EXPECT_THROW(tessaly_.Print(office, kDocument), ERouteNotBuilt);
   }

@@ -86,8 +86,8 @@ class ScriptedObject : public IDispatch {
   };
   ScriptedObject(Log log, std::wstring prefix, std::wstring source);
   virtual ~ScriptedObject();
-  HRESULT Run(const Entry& entry, WORD flags, const std::vector<Variant>& args,
-              VARIANT* result, EXCEPINFO* error);
+  HRESULT Run(const Entry& entry, WORD flags, const std::vector<Variant>& args, VARIANT* result,
+              EXCEPINFO* error);
 
   ULONG references_ = 1;
   Log log_;

@@ -195,7 +195,7 @@ TEST_P(WordServerTest, OpenAndPrintOutGetTheirArgumentsOnly) {
   EXPECT_EQ(word_->ActivePrinter(), L"Orvane Tessaly");
   word_->PrintOut();
 
-    using Lines = std::vector<std::string>;
+  using Lines = std::vector<std::string>;
   EXPECT_EQ(LinesStartingWith("Documents.Open("), Lines{"Documents.Open(C:\\Docs\\b.doc)"});
   EXPECT_EQ(LinesStartingWith("Application.PrintOut("), Lines{"Application.PrintOut(Item:=0)"});
   EXPECT_TRUE(Logged("PrintOut.ActivePrinter=Orvane Tessaly"));

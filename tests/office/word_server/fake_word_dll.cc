@@ -34,8 +34,9 @@ bool SetValue(const std::wstring& key, const wchar_t* name, const std::wstring& 
                       nullptr) != ERROR_SUCCESS) {
     return false;
   }
-  LONG result = RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  LONG result =
+      RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(handle);
   return result == ERROR_SUCCESS;
 }

@@ -69,12 +69,11 @@ FakeWordDocument DocumentOf(const Reader& r) {
     d.bookmarks.push_back({r.Text(key + ".Name"), r.WordText(key)});
   });
   r.Items("Hyperlink", [&](const std::string& key) {
-    d.hyperlinks.push_back({r.WordText(key), r.Text(key + ".Address"),
-                            r.Text(key + ".SubAddress"), r.Integer(key + ".Type", 0)});
+    d.hyperlinks.push_back({r.WordText(key), r.Text(key + ".Address"), r.Text(key + ".SubAddress"),
+                            r.Integer(key + ".Type", 0)});
   });
-  r.Items("Contents", [&](const std::string& key) {
-    d.tables_of_contents.push_back(r.WordText(key));
-  });
+  r.Items("Contents",
+          [&](const std::string& key) { d.tables_of_contents.push_back(r.WordText(key)); });
   r.Items("Comment", [&](const std::string& key) {
     d.comments.push_back({r.WordText(key + ".Scope"), r.WordText(key)});
   });
@@ -94,8 +93,9 @@ FakeWordDocument DocumentOf(const Reader& r) {
 ScriptedRaise RaiseOf(const std::string& code) {
   ScriptedRaise raise{kFakeWordError, L""};
   std::string number = code;
-  for (auto [word, how] : {std::pair<const char*, ScriptedRaise::How>{"wcode ", ScriptedRaise::kWcode},
-                           {"returned ", ScriptedRaise::kReturned}}) {
+  for (auto [word, how] :
+       {std::pair<const char*, ScriptedRaise::How>{"wcode ", ScriptedRaise::kWcode},
+        {"returned ", ScriptedRaise::kReturned}}) {
     if (code.rfind(word, 0) == 0) {
       raise.how = how;
       number = code.substr(std::char_traits<char>::length(word));

@@ -108,10 +108,11 @@ template <class T, class List = WordList<T>>
 Builder ListObject(FakeWordServer* s, const wchar_t* kind, std::shared_ptr<List> list,
                    MakeItem<T> make) {
   Builder b(s, kind);
-  b.Get(L"Count", [list](const Args&) { return Variant(list->Count()); })
-      .Get(L"Item", [s, list, make](const Args& args) {
-        return make(s, std::shared_ptr<T>(list->Item(Index(args))));
-      });
+  b.Get(L"Count", [list](const Args&) {
+     return Variant(list->Count());
+   }).Get(L"Item", [s, list, make](const Args& args) {
+    return make(s, std::shared_ptr<T>(list->Item(Index(args))));
+  });
   return b;
 }
 
@@ -161,7 +162,8 @@ Variant RangeObject(FakeWordServer* s, std::shared_ptr<WordRange> range) {
                  .Get(L"Size", [font](const Args&) { return Variant(font->Size()); })
                  .Value();
            })
-      .Get(L"Hyperlinks", [s, range](const Args&) { return HyperlinksObject(s, range->Hyperlinks()); })
+      .Get(L"Hyperlinks",
+           [s, range](const Args&) { return HyperlinksObject(s, range->Hyperlinks()); })
       .Value();
 }
 
@@ -227,9 +229,9 @@ Variant DocumentObject(FakeWordServer* s, std::shared_ptr<WordDocument> d) {
            })
       .Get(L"Comments",
            [s, d](const Args&) {
-             return ListObject<WordComment>(
-                        s, L"Comments", std::shared_ptr<WordList<WordComment>>(d->Comments()),
-                        CommentObject)
+             return ListObject<WordComment>(s, L"Comments",
+                                            std::shared_ptr<WordList<WordComment>>(d->Comments()),
+                                            CommentObject)
                  .Value();
            })
       .Get(L"Footnotes", [d, notes](const Args&) { return notes(d->Footnotes(), L"Footnotes"); })

@@ -19,7 +19,11 @@ class ComError : public Exception {
   HRESULT code_;
 };
 
-// Throws a ComError naming `what` when `hr` is a failure.
+// The system's text for `hr` (FormatMessage, trailing line breaks removed),
+// or, when the system has none, `what` followed by the code in hex.
+std::string HresultMessage(HRESULT hr, const std::string& what);
+
+// Throws a ComError with HresultMessage(hr, what) when `hr` is a failure.
 void CheckHr(HRESULT hr, const char* what);
 
 }  // namespace tessaly

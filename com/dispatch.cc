@@ -22,7 +22,8 @@ VARIANT Converted(const VARIANT& from, VARTYPE type) {
   return to;
 }
 
-// The failure of a call that raised an exception, with the callee's text.
+// The failure of a call that raised an exception, with the callee's text
+// or, when it gave none, the system's text for the code.
 [[noreturn]] void ThrowCalleeException(EXCEPINFO& info, const wchar_t* name) {
   if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
   HRESULT code = info.scode != 0 ? info.scode : MAKE_HRESULT(1, FACILITY_ITF, info.wCode);
@@ -30,8 +31,9 @@ VARIANT Converted(const VARIANT& from, VARTYPE type) {
   SysFreeString(info.bstrSource);
   SysFreeString(info.bstrDescription);
   SysFreeString(info.bstrHelpFile);
-  if (description.empty()) description = std::wstring(name) + L" failed";
-  throw ComError(FAILED(code) ? code : E_FAIL, Ansi(description));
+  if (!FAILED(code)) code = E_FAIL;
+  if (description.empty()) throw ComError(code, HresultMessage(code, Ansi(name)));
+  throw ComError(code, Ansi(description));
 }
 
 }  // namespace
@@ -127,17 +129,18 @@ DISPID LateBound::IdOf(const wchar_t* name) {
 }
 
 Variant LateBound::Invoke(DISPID id, WORD flags, std::vector<Variant>& args,
-                          const wchar_t* name) {
-  // Arguments go in last to first.
+                          const wchar_t* name, std::vector<DISPID> named_ids) {
+  // Arguments go in last to first; the named ones are the last of `args`,
+  // so they come first, in the order of their ids.
   std::vector<VARIANT> reversed;
   reversed.reserve(args.size());
   for (auto it = args.rbegin(); it != args.rend(); ++it) reversed.push_back(it->value());
-  DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-  DISPID put_id = DISPID_PROPERTYPUT;
+  std::reverse(named_ids.begin(), named_ids.end());
   if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
-    params.rgdispidNamedArgs = &put_id;
-    params.cNamedArgs = 1;
+    named_ids.assign(1, DISPID_PROPERTYPUT);
   }
+  DISPPARAMS params = {reversed.data(), named_ids.empty() ? nullptr : named_ids.data(),
+                       static_cast<UINT>(reversed.size()), static_cast<UINT>(named_ids.size())};
   Variant result;
   EXCEPINFO info = {};
   UINT bad_argument = 0;
@@ -145,7 +148,7 @@ Variant LateBound::Invoke(DISPID id, WORD flags, std::vector<Variant>& args,
                                (flags & DISPATCH_PROPERTYPUT) ? nullptr : result.get(), &info,
                                &bad_argument);
   if (hr == DISP_E_EXCEPTION) ThrowCalleeException(info, name);
-  if (FAILED(hr)) CheckHr(hr, Ansi(name).c_str());
+  if (FAILED(hr)) throw ComError(hr, HresultMessage(hr, Ansi(name)));
   return result;
 }
 
@@ -161,6 +164,21 @@ void LateBound::Put(const wchar_t* name, Variant value) {
 
 Variant LateBound::Call(const wchar_t* name, std::vector<Variant> args) {
   return Invoke(IdOf(name), DISPATCH_METHOD, args, name);
+}
+
+Variant LateBound::CallNamed(const wchar_t* name, std::vector<NamedArgument> named) {
+  std::vector<LPOLESTR> names = {const_cast<LPOLESTR>(name)};
+  for (const NamedArgument& argument : named) {
+    names.push_back(const_cast<LPOLESTR>(argument.first));
+  }
+  std::vector<DISPID> ids(names.size(), DISPID_UNKNOWN);
+  HRESULT hr = object_->GetIDsOfNames(IID_NULL, names.data(), static_cast<UINT>(names.size()),
+                                      lcid_, ids.data());
+  if (FAILED(hr)) throw ComError(hr, "The object has no member " + Ansi(name) + " of these names");
+  std::vector<Variant> args;
+  for (NamedArgument& argument : named) args.push_back(std::move(argument.second));
+  return Invoke(ids[0], DISPATCH_METHOD, args, name,
+                std::vector<DISPID>(ids.begin() + 1, ids.end()));
 }
 
 LateBound LateBound::Object(const wchar_t* name, std::vector<Variant> args) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "com/com_ptr.h"
@@ -53,8 +54,9 @@ class Variant {
 // Late-bound calls by name (or by dispatch id) on an automation object,
 // as a script host makes them. Each name's dispatch id is looked up once
 // per object and kept. A call that fails throws ComError: with the callee's
-// own code and message when it raised an exception (EXCEPINFO), else with
-// the HRESULT and the member's name.
+// own code and message when it raised an exception (EXCEPINFO); when the
+// callee gave no message, or failed without raising, with the system's text
+// for the code (or the member's name and the code).
 class LateBound {
  public:
   // `lcid` is passed to every call that takes one.
@@ -66,6 +68,10 @@ class LateBound {
   void Put(const wchar_t* name, Variant value);
   // A method.
   Variant Call(const wchar_t* name, std::vector<Variant> args = {});
+  // A method with named arguments only; the ids of the method and of the
+  // argument names are looked up together, at every call.
+  using NamedArgument = std::pair<const wchar_t*, Variant>;
+  Variant CallNamed(const wchar_t* name, std::vector<NamedArgument> named);
   // An object property or method result, ready for further calls.
   LateBound Object(const wchar_t* name, std::vector<Variant> args = {});
 
@@ -76,7 +82,8 @@ class LateBound {
 
  private:
   DISPID IdOf(const wchar_t* name);
-  Variant Invoke(DISPID id, WORD flags, std::vector<Variant>& args, const wchar_t* name);
+  Variant Invoke(DISPID id, WORD flags, std::vector<Variant>& args, const wchar_t* name,
+                 std::vector<DISPID> named_ids = {});
 
   ComPtr<IDispatch> object_;
   LCID lcid_;

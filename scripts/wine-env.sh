@@ -22,6 +22,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "wine: creating $WINEARCH prefix $WINEPREFIX"
   "$TQ_WINE" wineboot -i > "$tq_build_dir/wineboot.log" 2>&1 || { cat "$tq_build_dir/wineboot.log"; return 1; }
   "$TQ_WINESERVER" -w
+  # The first boot of a prefix can leave the RPC service unable to start,
+  # and with it the running-object table and local servers: one restart of
+  # the wineserver puts it right.
+  "$TQ_WINESERVER" -k || true
+  "$TQ_WINESERVER" -w
 fi
 "$TQ_WINESERVER" -p || true
 # The first program of a session starts Wine's background services, which

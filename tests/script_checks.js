@@ -32,7 +32,9 @@ function useNewInstallation(prefix) {
 
 function restoreInstallation() {
   if (previousInstall === null) {
-    shell.RegDelete(kTessalyKey + "Installation Path");
+    // Wine's RegDelete fails (0x1BD): reg.exe removes the value.
+    shell.Run('reg delete "HKCU\\Software\\Orvane\\Orvane Tessaly" /v "Installation Path" /f',
+              0, true);
   } else {
     shell.RegWrite(kTessalyKey + "Installation Path", previousInstall, "REG_SZ");
   }

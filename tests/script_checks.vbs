@@ -48,7 +48,9 @@ End Sub
 
 Sub RestoreInstallation()
   If IsEmpty(previous_install) Then
-    shell.RegDelete kTessalyKey & "Installation Path"
+    ' Wine's RegDelete fails (0x1BD): reg.exe removes the value.
+    shell.Run "reg delete ""HKCU\Software\Orvane\Orvane Tessaly"" /v ""Installation Path"" /f", _
+        0, True
   Else
     shell.RegWrite kTessalyKey & "Installation Path", previous_install, "REG_SZ"
   End If

@@ -103,6 +103,7 @@ class Range : public WordRange {
     word_->Call("Range.Hyperlinks");
     return LinksIn(word_, document_, text_);
   }
+  const FakeWordText* text() const { return text_; }
 
  private:
   FakeWord* word_;
@@ -420,6 +421,11 @@ void FakeWord::Call(std::string_view member) {
   if (failures.empty()) return;
   auto failure = failures.find(member);
   if (failure != failures.end()) throw Exception(failure->second);
+}
+
+const FakeWordText* FakeWord::TextOf(const WordRange& range) {
+  auto* fake = dynamic_cast<const Range*>(&range);
+  return fake ? fake->text() : nullptr;
 }
 
 int32_t FakeWord::CallsOf(const std::string& member) const {

@@ -95,6 +95,9 @@ class FakeWord {
   // Counts a call of `member` and throws the failure arranged for it.
   void Call(std::string_view member);
   int32_t CallsOf(const std::string& member) const;
+  // The text behind a range this fake handed out, for a server that
+  // answers with Word's unrounded values; null for any other range.
+  static const FakeWordText* TextOf(const WordRange& range);
 
   // The open documents; push_back keeps the others in place.
   std::deque<FakeWordDocument> open;

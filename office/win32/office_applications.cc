@@ -5,7 +5,8 @@ namespace tessaly {
 namespace {
 
 // The running instance of the application registered as `prog_id`, or a
-// new one; `name` is the application's name in the messages.
+// new one from whichever server is registered (a program of its own, or an
+// in-process one); `name` is the application's name in the messages.
 ComPtr<IDispatch> Connect(const wchar_t* prog_id, const std::string& name) {
   CLSID clsid;
   if (FAILED(CLSIDFromProgID(prog_id, &clsid))) {
@@ -13,7 +14,7 @@ ComPtr<IDispatch> Connect(const wchar_t* prog_id, const std::string& name) {
   }
   ComPtr<IUnknown> running;
   if (FAILED(GetActiveObject(clsid, nullptr, running.Out()))) {
-    CheckHr(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown,
+    CheckHr(CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IUnknown,
                              reinterpret_cast<void**>(running.Out())),
             ("Starting " + name).c_str());
   }

@@ -65,7 +65,7 @@ class Range : public WordRange, Bound {
   std::wstring Style() override {
     Variant style = object_.Get(L"Style");
     if (V_VT(style.get()) == VT_DISPATCH) {
-      return LateBound(style.AsObject()).Get(L"NameLocal").AsText();
+      return LateBound(style.AsObject()).GetById(DISPID_VALUE).AsText();
     }
     return style.AsText();
   }
@@ -208,13 +208,8 @@ class Application : public WordApplication, Bound {
   void SetActivePrinter(const std::wstring& printer) override {
     object_.Put(L"ActivePrinter", printer);
   }
-  // PrintOut's arguments by position: Background, Append, Range,
-  // OutputFileName, From, To, then Item.
-  void PrintOut() override {
-    std::vector<Variant> args(6, Variant::Missing());
-    args.emplace_back(0);
-    object_.Call(L"PrintOut", std::move(args));
-  }
+  // Item by name: every other argument of PrintOut is left out.
+  void PrintOut() override { object_.CallNamed(L"PrintOut", {{L"Item", 0}}); }
 };
 
 template <>

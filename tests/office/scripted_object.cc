@@ -1,9 +1,14 @@
 #include "tests/office/scripted_object.h"
 
+#include <map>
+
 #include "com/com_text.h"
 
 namespace tessaly {
 namespace {
+
+long g_alive = 0;
+long g_calls = 0;
 
 std::wstring Shown(const VARIANT& value) {
   switch (V_VT(&value)) {
@@ -19,14 +24,49 @@ std::wstring Shown(const VARIANT& value) {
   return copy.AsText();
 }
 
+// Argument names get ids of their own, the same for every object.
+std::map<std::wstring, DISPID>& ArgumentIds() {
+  static std::map<std::wstring, DISPID> ids;
+  return ids;
+}
+
+DISPID ArgumentId(const std::wstring& name) {
+  auto& ids = ArgumentIds();
+  return ids.emplace(name, static_cast<DISPID>(1000 + ids.size())).first->second;
+}
+
+std::wstring ArgumentName(DISPID id) {
+  for (const auto& [name, known] : ArgumentIds()) {
+    if (known == id) return name;
+  }
+  return L"?";
+}
+
 }  // namespace
 
 ComPtr<ScriptedObject> ScriptedObject::Make(std::vector<std::wstring>* log) {
-  return ComPtr<ScriptedObject>::Attach(new ScriptedObject(log));
+  return Make([log](const std::wstring& line) { log->push_back(line); }, L"", L"");
 }
 
-ScriptedObject& ScriptedObject::On(const wchar_t* name, Member member) {
-  members_.emplace_back(name, std::move(member));
+ComPtr<ScriptedObject> ScriptedObject::Make(Log log, std::wstring prefix, std::wstring source) {
+  return ComPtr<ScriptedObject>::Attach(
+      new ScriptedObject(std::move(log), std::move(prefix), std::move(source)));
+}
+
+ScriptedObject::ScriptedObject(Log log, std::wstring prefix, std::wstring source)
+    : log_(std::move(log)), prefix_(std::move(prefix)), source_(std::move(source)) {
+  if (!prefix_.empty()) prefix_ += L".";
+  default_.name = L"(default)";
+  ++g_alive;
+}
+
+ScriptedObject::~ScriptedObject() { --g_alive; }
+
+long ScriptedObject::Alive() { return g_alive; }
+long ScriptedObject::Calls() { return g_calls; }
+
+ScriptedObject& ScriptedObject::On(const wchar_t* name, Member member, Setter setter) {
+  members_.push_back({name, std::move(member), std::move(setter)});
   return *this;
 }
 
@@ -34,7 +74,32 @@ ScriptedObject& ScriptedObject::Returns(const wchar_t* name, Variant value) {
   return On(name, [value](const std::vector<Variant>&) { return value; });
 }
 
+ScriptedObject& ScriptedObject::Default(Member member) {
+  default_.member = std::move(member);
+  return *this;
+}
+
+ScriptedObject& ScriptedObject::OnConnections(std::function<void(DWORD strong)> changed) {
+  connections_changed_ = std::move(changed);
+  return *this;
+}
+
+DWORD ScriptedObject::Connections::AddConnection(DWORD type, DWORD) {
+  if (type & EXTCONN_STRONG) owner_->connections_changed_(++strong_);
+  return strong_;
+}
+
+DWORD ScriptedObject::Connections::ReleaseConnection(DWORD type, DWORD, BOOL) {
+  if ((type & EXTCONN_STRONG) && strong_ > 0) owner_->connections_changed_(--strong_);
+  return strong_;
+}
+
 HRESULT ScriptedObject::QueryInterface(REFIID iid, void** out) {
+  if (iid == IID_IExternalConnection && connections_changed_) {
+    *out = static_cast<IExternalConnection*>(&connections_);
+    AddRef();
+    return S_OK;
+  }
   if (iid != IID_IUnknown && iid != IID_IDispatch) {
     *out = nullptr;
     return E_NOINTERFACE;
@@ -60,11 +125,12 @@ HRESULT ScriptedObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
   return E_NOTIMPL;
 }
 
-// Member i has the dispatch id i + 1.
+// Member i has the dispatch id i + 1; the names after the first are
+// argument names.
 HRESULT ScriptedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-  for (UINT n = 0; n < count; ++n) ids[n] = DISPID_UNKNOWN;
+  for (UINT n = 0; n < count; ++n) ids[n] = n == 0 ? DISPID_UNKNOWN : ArgumentId(names[n]);
   for (size_t i = 0; i < members_.size(); ++i) {
-    if (members_[i].first == names[0]) {
+    if (members_[i].name == names[0]) {
       ids[0] = static_cast<DISPID>(i + 1);
       return S_OK;
     }
@@ -74,29 +140,59 @@ HRESULT ScriptedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
 
 HRESULT ScriptedObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
                                VARIANT* result, EXCEPINFO* error, UINT*) {
-  if (id < 1 || static_cast<size_t>(id) > members_.size()) return DISP_E_MEMBERNOTFOUND;
-  const auto& [name, member] = members_[id - 1];
-  // Arguments arrive last to first.
+  ++g_calls;
+  const Entry* entry = nullptr;
+  if (id == DISPID_VALUE && default_.member) {
+    entry = &default_;
+  } else if (id >= 1 && static_cast<size_t>(id) <= members_.size()) {
+    entry = &members_[id - 1];
+  }
+  if (!entry) return DISP_E_MEMBERNOTFOUND;
+  const bool put = (flags & DISPATCH_PROPERTYPUT) != 0;
+  // Positional arguments arrive last to first, after the named ones.
   std::vector<Variant> args;
   std::wstring shown;
-  for (UINT i = params->cArgs; i-- > 0;) {
+  for (UINT i = params->cArgs; i-- > params->cNamedArgs;) {
     Variant arg;
     VariantCopy(arg.get(), &params->rgvarg[i]);
     shown += (shown.empty() ? L"" : L",") + Shown(arg.value());
     args.push_back(std::move(arg));
   }
-  if (flags & DISPATCH_PROPERTYPUT) {
-    log_->push_back(name + L"=" + shown);
-    return S_OK;
+  for (UINT i = 0; i < params->cNamedArgs && !put; ++i) {
+    std::wstring name = ArgumentName(params->rgdispidNamedArgs[i]);
+    shown += (shown.empty() ? L"" : L",") + name + L":=" + Shown(params->rgvarg[i]);
   }
-  log_->push_back(name + L"(" + shown + L")");
+  if (put) {
+    Variant value;
+    if (params->cArgs > 0) VariantCopy(value.get(), &params->rgvarg[0]);
+    log_(prefix_ + entry->name + L"=" + Shown(value.value()));
+    if (!entry->setter) return S_OK;
+    return Run(*entry, flags, {value}, nullptr, error);
+  }
+  log_(prefix_ + entry->name + L"(" + shown + L")");
+  return Run(*entry, flags, args, result, error);
+}
+
+HRESULT ScriptedObject::Run(const Entry& entry, WORD flags, const std::vector<Variant>& args,
+                            VARIANT* result, EXCEPINFO* error) {
   try {
-    Variant answer = member(args);
-    if (result) VariantCopy(result, answer.get());
+    if (flags & DISPATCH_PROPERTYPUT) {
+      entry.setter(args.at(0));
+    } else {
+      Variant answer = entry.member(args);
+      if (result) VariantCopy(result, answer.get());
+    }
   } catch (const ScriptedRaise& raise) {
+    if (raise.how == ScriptedRaise::kReturned) return raise.code;
+    if (!error) return raise.code;
     *error = {};
-    error->scode = raise.code;
+    if (raise.how == ScriptedRaise::kWcode) {
+      error->wCode = static_cast<WORD>(HRESULT_CODE(raise.code));
+    } else {
+      error->scode = raise.code;
+    }
     error->bstrDescription = ToBstr(raise.description);
+    if (!source_.empty()) error->bstrSource = ToBstr(source_);
     return DISP_E_EXCEPTION;
   }
   return S_OK;

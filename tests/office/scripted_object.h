@@ -16,21 +16,42 @@ namespace tessaly {
 // Thrown by a member of a ScriptedObject: the call fails as an automation
 // server raises an error, with this code and description.
 struct ScriptedRaise {
+  // kScode: EXCEPINFO.scode holds the code; kWcode: EXCEPINFO.wCode holds
+  // its low 16 bits; kReturned: Invoke returns the code with no EXCEPINFO.
+  enum How { kScode, kWcode, kReturned };
   HRESULT code;
   std::wstring description;
+  How how = kScode;
 };
 
 // A hand-made automation object for tests: IDispatch over a table of named
-// members. Every call is appended to a shared log as "Name(arg,arg)" (get
-// or method) or "Name=value" (put); an omitted argument reads "-".
+// members. Every call is logged as "Name(arg,arg)" (get or method; a named
+// argument reads "Name:=value", an omitted one "-") or "Name=value" (put),
+// each name behind the object's prefix ("Range.Text()"); the default member
+// (DISPID_VALUE) logs as "(default)".
 class ScriptedObject : public IDispatch {
  public:
   using Member = std::function<Variant(const std::vector<Variant>& args)>;
+  using Setter = std::function<void(const Variant& value)>;
+  using Log = std::function<void(const std::wstring& line)>;
 
   static ComPtr<ScriptedObject> Make(std::vector<std::wstring>* log);
-  // Adds a member; a put of any member added is accepted and only logged.
-  ScriptedObject& On(const wchar_t* name, Member member);
+  // `source` is the EXCEPINFO source of the object's errors.
+  static ComPtr<ScriptedObject> Make(Log log, std::wstring prefix, std::wstring source);
+  // Adds a member; a put of any member added is accepted and logged, and
+  // runs the setter when there is one. Members get the positional
+  // arguments only.
+  ScriptedObject& On(const wchar_t* name, Member member, Setter setter = nullptr);
   ScriptedObject& Returns(const wchar_t* name, Variant value);
+  ScriptedObject& Default(Member member);
+  // Answers IExternalConnection: `changed` gets the count of strong
+  // connections of other processes at each change.
+  ScriptedObject& OnConnections(std::function<void(DWORD strong)> changed);
+
+  // Objects alive in the process, and calls made on them so far.
+  static long Alive();
+  static long Calls();
+  ULONG references() const { return references_; }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
@@ -43,12 +64,39 @@ class ScriptedObject : public IDispatch {
                                    VARIANT* result, EXCEPINFO* error, UINT*) override;
 
  private:
-  explicit ScriptedObject(std::vector<std::wstring>* log) : log_(log) {}
-  virtual ~ScriptedObject() = default;
+  class Connections : public IExternalConnection {
+   public:
+    explicit Connections(ScriptedObject* owner) : owner_(owner) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+      return owner_->QueryInterface(iid, out);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return owner_->AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return owner_->Release(); }
+    DWORD STDMETHODCALLTYPE AddConnection(DWORD type, DWORD) override;
+    DWORD STDMETHODCALLTYPE ReleaseConnection(DWORD type, DWORD, BOOL) override;
+
+   private:
+    ScriptedObject* owner_;
+    DWORD strong_ = 0;
+  };
+  struct Entry {
+    std::wstring name;
+    Member member;
+    Setter setter;
+  };
+  ScriptedObject(Log log, std::wstring prefix, std::wstring source);
+  virtual ~ScriptedObject();
+  HRESULT Run(const Entry& entry, WORD flags, const std::vector<Variant>& args, VARIANT* result,
+              EXCEPINFO* error);
 
   ULONG references_ = 1;
-  std::vector<std::wstring>* log_;
-  std::vector<std::pair<std::wstring, Member>> members_;
+  Log log_;
+  std::wstring prefix_;
+  std::wstring source_;
+  std::vector<Entry> members_;
+  Entry default_;
+  Connections connections_{this};
+  std::function<void(DWORD)> connections_changed_;
 };
 
 }  // namespace tessaly

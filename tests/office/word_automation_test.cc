@@ -29,7 +29,7 @@ class WordAutomationTest : public ::testing::Test {
       return Variant(args.at(0).AsInteger() + 0.5);
     };
     Object(L"font").Returns(L"Name", L"Arial").Returns(L"Bold", -1).Returns(L"Size", 11.5);
-    Object(L"style").Returns(L"NameLocal", L"Heading 2");
+    Object(L"style").Default([](const std::vector<Variant>&) { return Variant(L"Heading 2"); });
     Object(L"range")
         .Returns(L"Style", Ref(L"style"))
         .Returns(L"Select", Variant())
@@ -107,7 +107,7 @@ TEST_F(WordAutomationTest, CallsGoByNameWithTheirArguments) {
       {[](WordApplication& w) {
          return w.ActiveDocument()->Paragraphs()->Item(2)->Range()->Style();
        },
-       {L"ActiveDocument()", L"Paragraphs()", L"Item(2)", L"Range()", L"Style()", L"NameLocal()"},
+       {L"ActiveDocument()", L"Paragraphs()", L"Item(2)", L"Range()", L"Style()", L"(default)()"},
        L"Heading 2"},
       // Word's points come back as integers, halves rounded to even.
       {[&](WordApplication& w) { return text(w.Selection()->Information(kWordVerticalOnPage)); },
@@ -173,8 +173,8 @@ TEST_F(WordAutomationTest, FailuresCarryWordsMessage) {
     EXPECT_EQ(e.code(), static_cast<HRESULT>(0x800A1066));
     EXPECT_STREQ(e.what(), "The printer is not ready.");
   }
-  // Item is PrintOut's seventh argument; the six before it are left out.
-  EXPECT_EQ(log_, Log{L"PrintOut(-,-,-,-,-,-,0)"});
+  // Item by name, and no other argument.
+  EXPECT_EQ(log_, Log{L"PrintOut(Item:=0)"});
 }
 
 TEST(WordConnectionTest, WordNotInstalledSaysSo) {

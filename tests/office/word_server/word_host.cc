@@ -1,0 +1,138 @@
+#include "tests/office/word_server/word_host.h"
+
+#include <string>
+#include <vector>
+
+#include "common/exception.h"
+#include "common/ini_file.h"
+#include "common/store_codec.h"
+#include "platform/code_page.h"
+#include "platform/env.h"
+#include "tests/office/word_server/word_description.h"
+
+namespace tessaly {
+
+const wchar_t kFakeWordKey[] = L"Software\\Tessaly Tests\\Fake Word";
+
+namespace {
+
+std::wstring UserValue(const wchar_t* key, const wchar_t* name, const std::wstring& fallback) {
+  wchar_t data[2048] = {0};
+  DWORD size = sizeof data - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, data, &size) !=
+      ERROR_SUCCESS) {
+    return fallback;
+  }
+  return data;
+}
+
+// The whole file, or nothing when it cannot be read.
+std::string FileBytes(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string bytes;
+  char chunk[4096];
+  DWORD read = 0;
+  while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
+  CloseHandle(file);
+  return bytes;
+}
+
+void AppendLine(const std::wstring& path, const std::wstring& line) {
+  if (path.empty()) return;
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  std::string text = DefaultEnv().code_page->ToAnsi(line) + "\r\n";
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::wstring DeviceEntry() {
+  wchar_t device[512] = {0};
+  GetProfileStringW(L"windows", L"device", L"", device, 512);
+  return device;
+}
+
+std::vector<std::wstring> PlugInLines() {
+  std::wstring install = UserValue(L"Software\\Orvane\\Orvane Tessaly", L"Installation Path",
+                                   L"C:\\Program Files\\Orvane\\Tessaly");
+  std::string bytes = FileBytes(install + L"\\Profiles\\PlugIn.qvf");
+  if (bytes.empty()) return {L"(no file)"};
+  std::string text;
+  try {
+    text = DecodeStore(bytes);
+  } catch (const Exception& e) {
+    return {L"(corrupt: " + DefaultEnv().code_page->FromAnsi(e.what()) + L")"};
+  }
+  std::vector<std::wstring> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(DefaultEnv().code_page->FromAnsi(text.substr(start, end - start)));
+  }
+  return lines;
+}
+
+class Factory : public IClassFactory {
+ public:
+  explicit Factory(std::function<ComPtr<IDispatch>()> make) : make_(std::move(make)) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (iid != IID_IUnknown && iid != IID_IClassFactory) {
+      *out = nullptr;
+      return E_NOINTERFACE;
+    }
+    *out = static_cast<IClassFactory*>(this);
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+    *out = nullptr;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    try {
+      ComPtr<IDispatch> object = make_();
+      return object->QueryInterface(iid, out);
+    } catch (const std::exception&) {
+      return E_FAIL;
+    }
+  }
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+ private:
+  virtual ~Factory() = default;
+  ULONG references_ = 1;
+  std::function<ComPtr<IDispatch>()> make_;
+};
+
+}  // namespace
+
+std::unique_ptr<FakeWordServer> HostedFakeWord() {
+  auto server = std::make_unique<FakeWordServer>();
+  std::wstring log = UserValue(kFakeWordKey, L"Log", L"");
+  server->log = [log](const std::wstring& line) { AppendLine(log, line); };
+  std::wstring documents = UserValue(kFakeWordKey, L"Documents", L"");
+  IniFile description("", DefaultEnv().code_page->UpperTable(), '.');
+  description.SetText(FileBytes(documents));
+  ArrangeFakeWord(description, server.get());
+  FakeWord* word = &server->word;
+  server->printed = [log, word] {
+    AppendLine(log, L"PrintOut.ActivePrinter=" + word->active_printer);
+    AppendLine(log, L"PrintOut.PrintBackground=" + std::to_wstring(word->print_background));
+    AppendLine(log, L"PrintOut.Device=" + DeviceEntry());
+    for (const std::wstring& line : PlugInLines()) AppendLine(log, L"PrintOut.PlugIn: " + line);
+  };
+  return server;
+}
+
+ComPtr<IClassFactory> FakeWordFactory(std::function<ComPtr<IDispatch>()> make) {
+  return ComPtr<IClassFactory>::Attach(new Factory(std::move(make)));
+}
+
+}  // namespace tessaly

@@ -10,6 +10,7 @@
 #include "addin/internal_address.h"
 #include "platform/code_page.h"
 #include "platform/screen.h"
+#include "printing/document_info.h"
 #include "printing/office_text.h"
 #include "profiles/profile_manager.h"
 
@@ -208,19 +209,9 @@ class WordFlow {
   }
 
   void CollectDocumentProperties() {
-    TqvDocumentProperties& properties = manager_->DocumentProperties();
-    if (!settings_.WordDocumentPropertiestoDocumentInfo()) {
-      properties.SetExportDocumentProperty(false);
-      return;
-    }
-    properties.SetExportDocumentProperty(true);
-    properties.SetTitle(Ansi(document_.PropertyText(kWordTitle)));
-    // The author is the creator too.
-    const std::string author = Ansi(document_.PropertyText(kWordAuthor));
-    properties.SetAuthor(author);
-    properties.SetCreator(author);
-    properties.SetSubject(Ansi(document_.PropertyText(kWordSubject)));
-    properties.SetKeywords(Ansi(document_.PropertyText(kWordKeywords)));
+    WriteDocumentInfo(manager_->DocumentProperties(),
+                      settings_.WordDocumentPropertiestoDocumentInfo(), *env_.code_page,
+                      [this](int32_t index) { return document_.PropertyText(index); });
   }
 
   // Each note gives two links that point at each other: from the note text

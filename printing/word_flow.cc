@@ -11,6 +11,7 @@
 #include "platform/code_page.h"
 #include "platform/screen.h"
 #include "printing/document_info.h"
+#include "printing/flow_manager.h"
 #include "printing/office_text.h"
 #include "profiles/profile_manager.h"
 
@@ -49,7 +50,7 @@ class WordFlow {
       : env_(env),
         word_(word),
         document_(document),
-        manager_(std::make_unique<TqvProfileManager>(env)),
+        manager_(env),
         settings_(manager_->AddinSettings()),
         bookmarks_(manager_->Bookmarks()),
         links_(manager_->Hyperlinks()),
@@ -57,14 +58,9 @@ class WordFlow {
         pixels_per_inch_(env.screen->PixelsPerInch()) {}
 
   void Run() {
-    try {
-      Collect();
-    } catch (...) {
-      manager_->DiscardStoreFiles();
-      throw;
-    }
+    Collect();
     // Closing the manager writes the lists the printer reads for this job.
-    manager_.reset();
+    manager_.Close();
     Print();
   }
 
@@ -384,7 +380,7 @@ class WordFlow {
   const Env& env_;
   WordApplication& word_;
   WordDocument& document_;
-  std::unique_ptr<TqvProfileManager> manager_;
+  FlowManager manager_;
   TqvOfficeAddinSettings& settings_;
   TqvAddinPDFBookmark& bookmarks_;
   TqvAddinPDFHyperlink& links_;

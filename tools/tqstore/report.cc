@@ -56,19 +56,22 @@ void Json(const ReportNode& node, std::ostream& out) {
       return;
     case ReportNode::kList: {
       out << "[";
-      for (size_t i = 0; i < node.children.size(); ++i) {
-        if (i > 0) out << ",";
-        Json(node.children[i], out);
+      const char* comma = "";
+      for (const ReportNode& c : node.children) {
+        out << comma;
+        comma = ",";
+        Json(c, out);
       }
       out << "]";
       return;
     }
     case ReportNode::kGroup: {
       out << "{";
-      for (size_t i = 0; i < node.children.size(); ++i) {
-        if (i > 0) out << ",";
-        out << JsonQuoted(node.children[i].name) << ":";
-        Json(node.children[i], out);
+      const char* comma = "";
+      for (const ReportNode& c : node.children) {
+        out << comma << JsonQuoted(c.name) << ":";
+        comma = ",";
+        Json(c, out);
       }
       out << "}";
       return;

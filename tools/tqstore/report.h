@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <list>
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace tessaly {
 
@@ -14,7 +14,8 @@ struct ReportNode {
   Kind kind = kGroup;
   std::string name;   // the text label and the JSON key
   std::string value;  // kText, kNumber ("12"), kFlag ("true"/"false")
-  std::vector<ReportNode> children;
+  // A list: what Group, List and Item return stays valid as siblings follow.
+  std::list<ReportNode> children;
 
   ReportNode& Text(std::string name, std::string value);
   ReportNode& Number(std::string name, int64_t value);

@@ -36,6 +36,9 @@ native_lane() {
     echo "== benchmarks"
     build/native/bench/tq_bench --benchmark_min_time=0.05 --benchmark_repetitions=5
   fi
+  if [ -x build/native/bench/tq_tqstore_bench ]; then
+    build/native/bench/tq_tqstore_bench --benchmark_min_time=0.05 --benchmark_repetitions=5
+  fi
 
   if [ -f fuzz/run.sh ]; then
     echo "== fuzz"

@@ -67,11 +67,13 @@ void CheckStoreText(const Env& env, StoreType store, std::string_view text,
   std::string_view section;
   bool in_section = false;
   const SectionRules* rules = nullptr;
+  size_t guess = 0;
   while (reader.Next(&line)) {
     if (line.kind == IniLine::kSection) {
       section = line.section;
       in_section = true;
       rules = RulesOf(store, section);
+      guess = 0;
       if (rules == nullptr) add(line, section, "unknown section");
       continue;
     }
@@ -81,7 +83,7 @@ void CheckStoreText(const Env& env, StoreType store, std::string_view text,
       add(line, section, "line without \"=\", no key");
     } else if (rules == nullptr) {
       continue;  // reported once, at its header
-    } else if (const KeyRule* rule = rules->Find(line.key)) {
+    } else if (const KeyRule* rule = rules->FindNext(line.key, &guess)) {
       if (!ReadsAs(rule->type, line.value, separator)) {
         add(line, section,
             std::string("not ") + ValueTypeName(rule->type) + "; the printer reads \"" +

@@ -146,6 +146,7 @@ std::map<std::string, SectionRules> PlugInRules() {
 
 bool SameAscii(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
+  if (a == b) return true;  // keys are mostly written as the tables spell them
   for (size_t i = 0; i < a.size(); ++i) {
     char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
     char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
@@ -186,6 +187,19 @@ const KeyRule* SectionRules::Find(std::string_view key) const {
   it = by_upper_.find(scratch_);
   if (it == by_upper_.end() || !rules_[it->second].numbered) return nullptr;
   return &rules_[it->second];
+}
+
+const KeyRule* SectionRules::FindNext(std::string_view key, size_t* guess) const {
+  if (*guess < rules_.size()) {
+    const KeyRule& rule = rules_[*guess];
+    if (!rule.numbered && SameAscii(rule.key, key)) {
+      ++*guess;
+      return &rule;
+    }
+  }
+  const KeyRule* rule = Find(key);
+  if (rule != nullptr) *guess = static_cast<size_t>(rule - rules_.data()) + 1;
+  return rule;
 }
 
 const SectionRules* RulesOf(StoreType store, std::string_view section) {

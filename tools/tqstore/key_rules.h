@@ -27,6 +27,11 @@ class SectionRules {
   // The rule of a key (any letter case, ASCII folded: every key of the
   // tables is ASCII); numbered rules match the key followed by digits only.
   const KeyRule* Find(std::string_view key) const;
+  // The same, trying first the rule at `*guess` (keys mostly come in the
+  // same order in every section), then leaving in `*guess` the position
+  // after the rule found: a store of many profiles is checked without a
+  // hash lookup per key.
+  const KeyRule* FindNext(std::string_view key, size_t* guess) const;
 
  private:
   std::vector<KeyRule> rules_;

@@ -234,6 +234,38 @@ void IniFile::SetText(std::string text) {
   if (current != nullptr) current->bodies.emplace_back(body, static_cast<size_t>(end - body));
 }
 
+bool IniLineReader::Next(IniLine* out) {
+  while (p_ < end_) {
+    const char* eol = LineEnd(p_, end_);
+    std::string_view line = Trim(std::string_view(p_, static_cast<size_t>(eol - p_)));
+    p_ = eol;
+    if (p_ < end_ && *p_ == '\r') ++p_;
+    if (p_ < end_ && *p_ == '\n') ++p_;
+    ++number_;
+    if (line.empty() || line[0] == ';') continue;
+    out->number = number_;
+    out->value = std::string_view();
+    // The same test as SetText's for a section header.
+    if (line[0] == '[' && line.back() == ']' && line.size() > 1) {
+      out->kind = IniLine::kSection;
+      out->section = Trim(line.substr(1, line.size() - 2));
+      out->key = std::string_view();
+      return true;
+    }
+    size_t eq = line.find('=');
+    if (eq == std::string_view::npos) {
+      out->kind = IniLine::kBare;
+      out->key = line;
+    } else {
+      out->kind = IniLine::kEntry;
+      out->key = TrimRight(line.substr(0, eq));
+      out->value = TrimLeft(line.substr(eq + 1));
+    }
+    return true;
+  }
+  return false;
+}
+
 void IniFile::Parse(const Section& section) const {
   for (std::string_view body : section.bodies) {
     ForEachLine(body, [&section](std::string_view line) {

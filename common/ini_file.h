@@ -100,4 +100,27 @@ class IniFile {
   std::deque<std::string> owned_;        // stable storage for written keys and values
 };
 
+// The lines of INI text one by one, each as loading reads it, with its
+// line number: for tools that report on a file line by line. Reads only.
+struct IniLine {
+  enum Kind { kSection, kEntry, kBare };
+  Kind kind = kBare;
+  int number = 0;              // 1-based
+  std::string_view section;    // the name a kSection line opens
+  std::string_view key;        // kEntry: the key; kBare: the whole trimmed line
+  std::string_view value;      // kEntry: the value
+};
+
+class IniLineReader {
+ public:
+  explicit IniLineReader(std::string_view text) : p_(text.data()), end_(p_ + text.size()) {}
+  // The next line that is neither empty nor a ";" comment; false at the end.
+  bool Next(IniLine* line);
+
+ private:
+  const char* p_;
+  const char* end_;
+  int number_ = 0;
+};
+
 }  // namespace tessaly

@@ -78,18 +78,6 @@ int32_t AppendOutwardLink(TqvAddinPDFHyperlink& list, int32_t type, const TqvRec
   });
 }
 
-// The printer's format code of each TxqvDocumentFormat. TIFF, PNG and SVG
-// have no code of their own and are stored as PDF; WMF and EMF are swapped.
-struct FormatCode {
-  int32_t format;
-  int32_t code;
-};
-using namespace doc_format;  // NOLINT: the table reads best unqualified
-constexpr FormatCode kFormatCodes[] = {
-    {kPDF, 0},  {kHTML, 1}, {kXHTML, 2}, {kTIFF, 0}, {kPNG, 0},  {kSVG, 0},
-    {kJPEG, 6}, {kBMP, 7},  {kGIF, 8},   {kWMF, 10}, {kEMF, 9},
-};
-
 }  // namespace
 
 TqvTessaly::TqvTessaly(const Env& env, OfficeApplications& office)
@@ -236,11 +224,7 @@ Value TqvTessaly::FromStored(Value stored) {
     source_application_ = stored & 0x7F;
     return source_application_;
   } else if constexpr (S == GeneralSetting::OutputDocumentFormat) {
-    // The first format of a code wins: 0 reads as PDF.
-    for (const FormatCode& row : kFormatCodes) {
-      if (row.code == stored) return row.format;
-    }
-    return doc_format::kPDF;
+    return DocumentFormatOfCode(stored);
   } else {
     return stored;
   }
@@ -252,10 +236,7 @@ Value TqvTessaly::ToStored(Value value) {
     source_application_ = value;
     return value;
   } else if constexpr (S == GeneralSetting::OutputDocumentFormat) {
-    for (const FormatCode& row : kFormatCodes) {
-      if (row.format == value) return row.code;
-    }
-    return 0;
+    return CodeOfDocumentFormat(value);
   } else {
     return value;
   }

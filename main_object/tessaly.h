@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "addin/rect.h"
+#include "main_object/document_format.h"
 #include "main_object/settings_ref.h"
 #include "office/office_applications.h"
 #include "platform/env.h"
@@ -17,17 +18,11 @@
 
 namespace tessaly {
 
-// Values of TxqvSourceApplication, TxqvDocumentFormat and TxqvLinkType of
-// the type library (whose own declarations are for the Windows lane only;
+// Values of TxqvSourceApplication and TxqvLinkType of the type library
+// (whose own declarations are for the Windows lane only;
 // sdk/type_library_values.cc ties them to those).
 namespace source_app {
 enum : int32_t { kMSWord = 0, kMSExcel = 1, kMSPowerPoint = 2, kOther = 3 };
-}
-namespace doc_format {
-enum : int32_t {
-  kPDF = 0, kHTML = 1, kXHTML = 2, kTIFF = 3, kPNG = 4, kSVG = 5,
-  kJPEG = 6, kBMP = 7, kGIF = 8, kWMF = 9, kEMF = 10,
-};
 }
 namespace link_type {
 enum : int32_t { kWithinDocument = 0, kInternetLink = 1, kFileAttachment = 2 };

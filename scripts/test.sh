@@ -37,6 +37,9 @@ native_lane() {
     build/native/bench/tq_bench --benchmark_min_time=0.05 --benchmark_repetitions=5
     build/native/bench/tq_office_bench --benchmark_min_time=0.05 --benchmark_repetitions=5
   fi
+  if [ -x build/native/bench/tq_tqstore_bench ]; then
+    build/native/bench/tq_tqstore_bench --benchmark_min_time=0.05 --benchmark_repetitions=5
+  fi
 
   if [ -f fuzz/run.sh ]; then
     echo "== fuzz"

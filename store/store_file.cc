@@ -15,9 +15,18 @@ namespace {
 constexpr int kSaveAttempts = 3;
 constexpr unsigned kRetryWaitMs = 1000;
 
-// Folder with its trailing backslash, another backslash, the file name
-// without its last four characters, ".~qvf".
-std::string WorkingName(const std::string& path) {
+bool WriteThrough(const Env& env, const std::string& working_name, const std::string& path,
+                  const std::string& text) {
+  // The new content goes to the working file first and then takes the
+  // place of the store file in one step: the printer, which reads the same
+  // file, never finds it missing or half written.
+  return env.files->Write(working_name, EncodeStore(text)) &&
+         env.files->Replace(working_name, path);
+}
+
+}  // namespace
+
+std::string StoreWorkingName(const std::string& path) {
   size_t slash = path.rfind('\\');
   std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -25,7 +34,16 @@ std::string WorkingName(const std::string& path) {
   return folder + "\\" + name + ".~qvf";
 }
 
-}  // namespace
+bool ReplaceStoreFile(const Env& env, const std::string& path, const std::string& text) {
+  std::string working_name = StoreWorkingName(path);
+  bool written = false;
+  try {
+    written = WriteThrough(env, working_name, path, text);
+  } catch (const std::exception&) {
+  }
+  if (!written && env.files->Exists(working_name)) env.files->Remove(working_name);
+  return written;
+}
 
 bool WriteNewStoreFile(const Env& env, const std::string& path, const std::string& text) {
   try {
@@ -36,7 +54,7 @@ bool WriteNewStoreFile(const Env& env, const std::string& path, const std::strin
 }
 
 TqvStoreFile::TqvStoreFile(const Env& env, std::string path)
-    : env_(env), path_(std::move(path)), working_name_(WorkingName(path_)) {}
+    : env_(env), path_(std::move(path)), working_name_(StoreWorkingName(path_)) {}
 
 TqvStoreFile::~TqvStoreFile() = default;
 
@@ -53,13 +71,7 @@ IniFile& TqvStoreFile::Load() {
   return *ini_;
 }
 
-bool TqvStoreFile::WriteOut() {
-  std::string data = EncodeStore(ini_->Text());
-  // The new content goes to the working file first and then takes the
-  // place of the store file in one step: the printer, which reads the same
-  // file, never finds it missing or half written.
-  return env_.files->Write(working_name_, data) && env_.files->Replace(working_name_, path_);
-}
+bool TqvStoreFile::WriteOut() { return WriteThrough(env_, working_name_, path_, ini_->Text()); }
 
 void TqvStoreFile::Save() {
   if (ini_ == nullptr) return;

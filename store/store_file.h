@@ -12,6 +12,17 @@ namespace tessaly {
 // written.
 bool WriteNewStoreFile(const Env& env, const std::string& path, const std::string& text);
 
+// The working file beside a store file: the folder with its trailing
+// backslash, another backslash, the name without its last four characters,
+// ".~qvf".
+std::string StoreWorkingName(const std::string& path);
+
+// Writes `text` as the store file at `path` through its working file, which
+// then takes the store file's place in one step: the file is never missing
+// or half written. False when it cannot be written; the old file then stays
+// as it was.
+bool ReplaceStoreFile(const Env& env, const std::string& path, const std::string& text);
+
 // One compressed INI store file (Profiles.qvf, PlugIn.qvf) and the
 // in-memory INI file it is opened into, counted by opens. It reports every
 // failure by throwing; what the user is told is up to its owner.

@@ -195,4 +195,9 @@ void LateBound::PutById(DISPID id, Variant value) {
   Invoke(id, DISPATCH_PROPERTYPUT, args, L"member");
 }
 
+void LateBound::PutById(DISPID id, std::vector<Variant> args, Variant value) {
+  args.push_back(std::move(value));
+  Invoke(id, DISPATCH_PROPERTYPUT, args, L"member");
+}
+
 }  // namespace tessaly

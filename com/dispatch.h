@@ -77,6 +77,10 @@ class LateBound {
 
   Variant GetById(DISPID id, std::vector<Variant> args = {});
   void PutById(DISPID id, Variant value);
+  // A put of a property with arguments: PrintQuality(1) = 600.
+  void PutById(DISPID id, std::vector<Variant> args, Variant value);
+
+  LCID lcid() const { return lcid_; }
 
   IDispatch* get() const { return object_.Get(); }
 

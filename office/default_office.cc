@@ -2,7 +2,7 @@
 #include "office/office_applications.h"
 
 #ifdef _WIN32
-#include "office/win32/word_automation.h"
+#include "office/win32/office_applications.h"
 #endif
 
 namespace tessaly {
@@ -16,6 +16,12 @@ class NativeOffice : public OfficeApplications {
  public:
   std::unique_ptr<WordApplication> Word() override {
     throw Exception("Word is not available on this system");
+  }
+  std::unique_ptr<PowerPointApplication> PowerPoint() override {
+    throw Exception("PowerPoint is not available on this system");
+  }
+  std::unique_ptr<ExcelApplication> Excel() override {
+    throw Exception("Excel is not available on this system");
   }
 };
 #endif

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "office/excel.h"
+#include "office/powerpoint.h"
 #include "office/word.h"
 
 namespace tessaly {
@@ -15,6 +17,8 @@ class OfficeApplications {
  public:
   virtual ~OfficeApplications() = default;
   virtual std::unique_ptr<WordApplication> Word() = 0;
+  virtual std::unique_ptr<PowerPointApplication> PowerPoint() = 0;
+  virtual std::unique_ptr<ExcelApplication> Excel() = 0;
 };
 
 // The Office of the system the program runs on: automation of the installed

@@ -433,10 +433,4 @@ int32_t FakeWord::CallsOf(const std::string& member) const {
   return found == calls.end() ? 0 : found->second;
 }
 
-std::unique_ptr<WordApplication> FakeOfficeApplications::Word() {
-  ++word_connections;
-  if (!word_failure.empty()) throw Exception(word_failure);
-  return word.Application();
-}
-
 }  // namespace tessaly

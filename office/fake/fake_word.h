@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "office/office_applications.h"
 #include "office/word.h"
 
 namespace tessaly {
@@ -120,17 +119,6 @@ class FakeWord {
   std::map<std::string, int32_t, std::less<>> calls;
   int32_t total_calls = 0;
   std::map<std::string, std::string, std::less<>> failures;
-};
-
-// OfficeApplications over a FakeWord; `word_failure`, when set, is the
-// message with which reaching Word fails.
-class FakeOfficeApplications : public OfficeApplications {
- public:
-  std::unique_ptr<WordApplication> Word() override;
-
-  FakeWord word;
-  std::string word_failure;
-  int32_t word_connections = 0;
 };
 
 }  // namespace tessaly

@@ -1,4 +1,8 @@
+#include "office/win32/office_applications.h"
+
 #include "com/com_error.h"
+#include "office/win32/excel_automation.h"
+#include "office/win32/powerpoint_automation.h"
 #include "office/win32/word_automation.h"
 
 namespace tessaly {
@@ -28,6 +32,14 @@ ComPtr<IDispatch> Connect(const wchar_t* prog_id, const std::string& name) {
 
 std::unique_ptr<WordApplication> Win32OfficeApplications::Word() {
   return WordOverAutomation(Connect(L"Word.Application", "Word"));
+}
+
+std::unique_ptr<PowerPointApplication> Win32OfficeApplications::PowerPoint() {
+  return PowerPointOverAutomation(Connect(L"PowerPoint.Application", "PowerPoint"));
+}
+
+std::unique_ptr<ExcelApplication> Win32OfficeApplications::Excel() {
+  return ExcelOverAutomation(Connect(L"Excel.Application", "Excel"));
 }
 
 }  // namespace tessaly

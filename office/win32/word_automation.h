@@ -17,11 +17,4 @@ namespace tessaly {
 // calling thread.
 std::unique_ptr<WordApplication> WordOverAutomation(ComPtr<IDispatch> application);
 
-// Reaches the Office applications by ProgID: the instance registered as
-// running, else a new one from the registered server.
-class Win32OfficeApplications : public OfficeApplications {
- public:
-  std::unique_ptr<WordApplication> Word() override;
-};
-
 }  // namespace tessaly

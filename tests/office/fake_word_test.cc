@@ -1,5 +1,5 @@
 // What the print flows rely on in the in-memory Word.
-#include "office/fake/fake_word.h"
+#include "office/fake/fake_office.h"
 
 #include <gtest/gtest.h>
 

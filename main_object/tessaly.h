@@ -129,9 +129,7 @@ class TqvTessaly : private PrintJobStores {
   bool RestoreDefaultPrinter();
   // Whether the printer says it is printing ("qvPS").
   bool IsPrinting();
-  // Prints the document by the route (printing/print_routes.h). A route
-  // that is not built is refused with ERouteNotBuilt before anything is
-  // touched.
+  // Prints the document by the route (printing/print_routes.h).
   void Print(PrintRoute route, const std::wstring& document);
   // Prints by the route of the source application field.
   void PrintDocument(const std::wstring& document);

@@ -14,5 +14,10 @@ namespace tessaly {
 // the document stays open.
 void PrintWithWord(const PrintServices& services, const std::wstring& document,
                    PrintJobStores& stores);
+void PrintWithPowerPoint(const PrintServices& services, const std::wstring& presentation,
+                         PrintJobStores& stores);
+// Excel's flow prints the active workbook: the one found is activated.
+void PrintWithExcel(const PrintServices& services, const std::wstring& workbook,
+                    PrintJobStores& stores);
 
 }  // namespace tessaly

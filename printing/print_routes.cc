@@ -9,8 +9,6 @@
 
 namespace tessaly {
 
-const char kRouteNotBuiltMessage[] = "Printing through Word, Excel or PowerPoint is not available.";
-
 namespace {
 
 void PrintWithShell(const PrintServices& services, const std::wstring& document,
@@ -22,14 +20,13 @@ void PrintWithShell(const PrintServices& services, const std::wstring& document,
 // default printer switched and restored.
 void PrintNothing(const PrintServices&, const std::wstring&, PrintJobStores&) {}
 
-// Every print member chooses its route here. The Excel and PowerPoint
-// flows are not built yet: their rows have no function, and a job on them
-// is refused before the default printer or the stores are touched.
+// Every print member chooses its route here.
 const PrintRouteEntry kRoutes[] = {
     // route, PrintDocument's source application, help context, function
     {PrintRoute::kWord, 0 /* MSWord */, kHelpWordPrintFailed, PrintWithWord},
-    {PrintRoute::kExcel, 1 /* MSExcel */, kHelpExcelPrintFailed, nullptr},
-    {PrintRoute::kPowerPoint, 2 /* MSPowerPoint */, kHelpPowerPointPrintFailed, nullptr},
+    {PrintRoute::kExcel, 1 /* MSExcel */, kHelpExcelPrintFailed, PrintWithExcel},
+    {PrintRoute::kPowerPoint, 2 /* MSPowerPoint */, kHelpPowerPointPrintFailed,
+     PrintWithPowerPoint},
     {PrintRoute::kShell, 3 /* Other */, kHelpPrinterFailed, PrintWithShell},
     {PrintRoute::kNone, std::nullopt, kHelpPrinterFailed, PrintNothing},
 };
@@ -48,12 +45,9 @@ PrintRoute RouteOfSourceApplication(int32_t source_application) {
   return PrintRoute::kNone;
 }
 
-bool IsRouteBuilt(PrintRoute route) { return RouteEntry(route).print != nullptr; }
-
 void PrintByRoute(const PrintServices& services, DefaultPrinterSwitch& default_printer,
                   PrintJobStores& stores, PrintRoute route, const std::wstring& document) {
   const PrintRouteEntry& entry = RouteEntry(route);
-  if (!entry.print) throw ERouteNotBuilt();
   RunPrintSequence(services.env, default_printer, stores, entry.help_context,
                    [&] { entry.print(services, document, stores); });
 }

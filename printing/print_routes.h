@@ -4,16 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "common/exception.h"
 #include "office/office_applications.h"
 #include "platform/env.h"
 #include "printing/default_printer.h"
 #include "printing/print_sequence.h"
 
 namespace tessaly {
-
-// "Printing through Word, Excel or PowerPoint is not available."
-extern const char kRouteNotBuiltMessage[];
 
 // Where a print member hands the document.
 enum class PrintRoute { kWord, kExcel, kPowerPoint, kShell, kNone };
@@ -37,24 +33,15 @@ struct PrintRouteEntry {
   // route; none for the route of every other value.
   std::optional<int32_t> source_application;
   int32_t help_context;
-  // Null while the route is not built.
   PrintRouteFunction print;
-};
-
-// A job on a route that is not built, refused before anything is touched.
-class ERouteNotBuilt : public Exception {
- public:
-  ERouteNotBuilt() : Exception(kRouteNotBuiltMessage) {}
 };
 
 const PrintRouteEntry& RouteEntry(PrintRoute route);
 // PrintDocument's route for the source application field.
 PrintRoute RouteOfSourceApplication(int32_t source_application);
-bool IsRouteBuilt(PrintRoute route);
 
 // The print job of a print member: the print sequence around the route's
-// function. Throws ERouteNotBuilt, with nothing touched, for a route that
-// is not built.
+// function.
 void PrintByRoute(const PrintServices& services, DefaultPrinterSwitch& default_printer,
                   PrintJobStores& stores, PrintRoute route, const std::wstring& document);
 

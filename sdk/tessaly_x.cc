@@ -18,15 +18,6 @@ TqvLinkStyle LinkStyle(OLE_COLOR color, TxqvLinkBorderWidth width, TxqvLinkHighl
   return {static_cast<int32_t>(color), width, mode};
 }
 
-// A member that is not built yet: its [out] interface and VARIANT values
-// are cleared as every failing member's are.
-HRESULT NotBuilt() { return E_NOTIMPL; }
-template <class Out>
-HRESULT NotBuilt(Out* out) {
-  if (out) ClearOut(out);
-  return E_NOTIMPL;
-}
-
 }  // namespace
 
 TqvTessalyX::TqvTessalyX(const Env& env, IUnknown* outer)
@@ -200,9 +191,6 @@ STDMETHODIMP TqvTessalyX::PrintExcelDocument(BSTR DocumentName) {
   return Print(PrintRoute::kExcel, DocumentName);
 }
 HRESULT TqvTessalyX::Print(PrintRoute route, BSTR document) {
-  // A route that is not built answers as a missing member, before anything
-  // changes.
-  if (!IsRouteBuilt(route)) return NotBuilt();
   return Run([&] { core_->Print(route, FromBstr(document)); });
 }
 

@@ -14,8 +14,7 @@
 namespace tessaly {
 
 // IqvTessaly: the main object callers create. Its logic is TqvTessaly; the
-// members here only convert. A print route that is not built yet
-// (printing/print_routes.cc) answers E_NOTIMPL.
+// members here only convert.
 class TqvTessalyX : public AutomationObject<IqvTessaly> {
  public:
   TqvTessalyX(const Env& env, IUnknown* outer);

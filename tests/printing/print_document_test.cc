@@ -8,7 +8,7 @@
 
 #include "common/sdk_error.h"
 #include "main_object/tessaly.h"
-#include "office/fake/fake_word.h"
+#include "office/fake/fake_office.h"
 #include "platform/fake/fake_env.h"
 #include "printing/print_routes.h"
 #include "printing/print_sequence.h"
@@ -201,28 +201,26 @@ TEST(PrintRoutesTest, EachMemberFindsItsRouteAndCode) {
 }
 
 TEST_F(PrintDocumentTest, SourceApplicationDecidesTheRoute) {
-  const std::string kNotBuilt = "Printing through Word, Excel or PowerPoint is not available.";
-  const std::string kNoWord = "Word is not installed";
-  office_.word_failure = kNoWord;
+  office_.word_failure = "no Word";
+  office_.excel_failure = "no Excel";
+  office_.powerpoint_failure = "no PowerPoint";
   const Names kSwitchedAndBack = {L"Orvane Tessaly,", L"HP LaserJet,"};
   struct Row {
     int32_t source_application;
-    bool sdk;             // a route's failure, under its help context
+    int32_t help_context;  // of a route's failure; 0: none
     std::string failure;  // empty: the job succeeds
     Names printed;
     Names device_writes;
     std::string qvPD;
   };
   const Row rows[] = {
-      // Word's route runs inside the print sequence.
-      {0, true, kNoWord, {}, kSwitchedAndBack, "0"},
-      // Routes not built are refused before the printer or the stores are
-      // touched.
-      {1, false, kNotBuilt, {}, {}, "0"},
-      {2, false, kNotBuilt, {}, {}, "0"},
-      {3, false, "", {kDocument}, kSwitchedAndBack, "1"},
+      // The Office routes fail inside the print sequence, under their codes.
+      {0, 7001, "no Word", {}, kSwitchedAndBack, "0"},
+      {1, 7003, "no Excel", {}, kSwitchedAndBack, "0"},
+      {2, 7002, "no PowerPoint", {}, kSwitchedAndBack, "0"},
+      {3, 0, "", {kDocument}, kSwitchedAndBack, "1"},
       // A value that names no route prints nothing but still switches.
-      {7, false, "", {}, kSwitchedAndBack, "1"},
+      {7, 0, "", {}, kSwitchedAndBack, "1"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.source_application);
@@ -232,7 +230,7 @@ TEST_F(PrintDocumentTest, SourceApplicationDecidesTheRoute) {
     fake_.registry.WriteString(kKey, "qvPD", "0");
     tessaly_.SetSourceApplication(row.source_application);
     Failure failure = FailureOf([&] { Print(); });
-    EXPECT_EQ(failure.sdk, row.sdk);
+    EXPECT_EQ(failure.help_context, row.help_context);
     EXPECT_EQ(failure.message, row.failure);
     EXPECT_EQ(fake_.shell.printed, row.printed);
     EXPECT_EQ(printers().device_writes, row.device_writes);
@@ -240,12 +238,36 @@ TEST_F(PrintDocumentTest, SourceApplicationDecidesTheRoute) {
   }
 }
 
-TEST_F(PrintDocumentTest, OfficeMembersAreRefusedBeforeAnythingIsTouched) {
-  for (PrintRoute office : {PrintRoute::kExcel, PrintRoute::kPowerPoint}) {
-    EXPECT_FALSE(IsRouteBuilt(office));
-    EXPECT_THROW(tessaly_.Print(office, kDocument), ERouteNotBuilt);
+// Each Office route takes a document already open under exactly that path,
+// or opens it; Excel's flow prints the active workbook, so a found one is
+// activated.
+TEST_F(PrintDocumentTest, OfficeRoutesTakeAnOpenDocumentOrOpenIt) {
+  FakePowerPointPresentation talk;
+  talk.path = L"C:\\Docs";
+  talk.name = L"Talk.ppt";
+  office_.powerpoint.open.push_back(talk);
+  office_.powerpoint.files[L"C:\\Docs\\talk.ppt"] = talk;
+  FakeExcelWorkbook book;
+  book.path = L"C:\\Docs";
+  book.name = L"Book.xls";
+  book.sheets = {{L"Sheet1"}};
+  office_.excel.open = {book, book};
+  office_.excel.open[0].name = L"Other.xls";
+  office_.excel.files[L"C:\\Docs\\book.xls"] = book;
+  for (const wchar_t* name : {L"C:\\Docs\\Talk.ppt", L"C:\\Docs\\talk.ppt"}) {
+    tessaly_.Print(PrintRoute::kPowerPoint, name);
   }
-  EXPECT_TRUE(printers().device_writes.empty());
+  EXPECT_EQ(office_.powerpoint.open.size(), 2u);
+  EXPECT_EQ(office_.powerpoint.visible, kOfficeTrue);
+  EXPECT_EQ(office_.powerpoint.window_state, kPowerPointWindowNormal);
+  EXPECT_EQ(office_.powerpoint.print_jobs.size(), 0u);  // no slides
+  tessaly_.Print(PrintRoute::kExcel, L"C:\\Docs\\Book.xls");
+  EXPECT_EQ(office_.excel.active, 1u);
+  tessaly_.Print(PrintRoute::kExcel, L"C:\\Docs\\book.xls");
+  EXPECT_EQ(office_.excel.open.size(), 3u);
+  ASSERT_EQ(office_.excel.print_jobs.size(), 2u);
+  EXPECT_EQ(office_.excel.print_jobs[0].workbook, L"Book.xls");
+  EXPECT_TRUE(office_.excel.visible);
 }
 
 TEST_F(PrintDocumentTest, IsPrintingReadsThePrintersFlag) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "office/fake/fake_word.h"
+#include "office/fake/fake_office.h"
 #include "platform/fake/fake_env.h"
 #include "printing/office_routes.h"
 #include "profiles/profile_manager.h"

@@ -21,12 +21,24 @@ std::wstring Shown(const VARIANT& value) {
 
 }  // namespace
 
-ComPtr<ScriptedObject> ScriptedObject::Make(std::vector<std::wstring>* log) {
-  return ComPtr<ScriptedObject>::Attach(new ScriptedObject(log));
+ComPtr<ScriptedObject> ScriptedObject::Make(std::vector<std::wstring>* log,
+                                            std::vector<LCID>* lcids) {
+  return ComPtr<ScriptedObject>::Attach(new ScriptedObject(log, lcids));
 }
 
+// Members added by name have the dispatch ids 1, 2, 3... in order.
 ScriptedObject& ScriptedObject::On(const wchar_t* name, Member member) {
-  members_.emplace_back(name, std::move(member));
+  members_.push_back({static_cast<DISPID>(members_.size() + 1), true, name, std::move(member)});
+  return *this;
+}
+
+ScriptedObject& ScriptedObject::OnId(DISPID id, const wchar_t* name, Variant value) {
+  members_.push_back({id, false, name, [value](const std::vector<Variant>&) { return value; }});
+  return *this;
+}
+
+ScriptedObject& ScriptedObject::Implements(const IID& iid) {
+  interfaces_.push_back(iid);
   return *this;
 }
 
@@ -35,7 +47,9 @@ ScriptedObject& ScriptedObject::Returns(const wchar_t* name, Variant value) {
 }
 
 HRESULT ScriptedObject::QueryInterface(REFIID iid, void** out) {
-  if (iid != IID_IUnknown && iid != IID_IDispatch) {
+  bool known = iid == IID_IUnknown || iid == IID_IDispatch;
+  for (const IID& other : interfaces_) known = known || iid == other;
+  if (!known) {
     *out = nullptr;
     return E_NOINTERFACE;
   }
@@ -60,22 +74,29 @@ HRESULT ScriptedObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
   return E_NOTIMPL;
 }
 
-// Member i has the dispatch id i + 1.
-HRESULT ScriptedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+HRESULT ScriptedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID lcid,
+                                      DISPID* ids) {
+  Used(lcid);
   for (UINT n = 0; n < count; ++n) ids[n] = DISPID_UNKNOWN;
-  for (size_t i = 0; i < members_.size(); ++i) {
-    if (members_[i].first == names[0]) {
-      ids[0] = static_cast<DISPID>(i + 1);
+  for (const Entry& entry : members_) {
+    if (entry.by_name && entry.name == names[0]) {
+      ids[0] = entry.id;
       return S_OK;
     }
   }
   return DISP_E_UNKNOWNNAME;
 }
 
-HRESULT ScriptedObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
+HRESULT ScriptedObject::Invoke(DISPID id, REFIID, LCID lcid, WORD flags, DISPPARAMS* params,
                                VARIANT* result, EXCEPINFO* error, UINT*) {
-  if (id < 1 || static_cast<size_t>(id) > members_.size()) return DISP_E_MEMBERNOTFOUND;
-  const auto& [name, member] = members_[id - 1];
+  Used(lcid);
+  const Entry* found = nullptr;
+  for (const Entry& entry : members_) {
+    if (entry.id == id) found = &entry;
+  }
+  if (!found) return DISP_E_MEMBERNOTFOUND;
+  const std::wstring& name = found->name;
+  const Member& member = found->member;
   // Arguments arrive last to first.
   std::vector<Variant> args;
   std::wstring shown;

@@ -22,15 +22,21 @@ struct ScriptedRaise {
 
 // A hand-made automation object for tests: IDispatch over a table of named
 // members. Every call is appended to a shared log as "Name(arg,arg)" (get
-// or method) or "Name=value" (put); an omitted argument reads "-".
+// or method) or "Name=value" (put); an omitted argument reads "-". When
+// `lcids` is given, the locale of every call is appended to it.
 class ScriptedObject : public IDispatch {
  public:
   using Member = std::function<Variant(const std::vector<Variant>& args)>;
 
-  static ComPtr<ScriptedObject> Make(std::vector<std::wstring>* log);
+  static ComPtr<ScriptedObject> Make(std::vector<std::wstring>* log,
+                                     std::vector<LCID>* lcids = nullptr);
   // Adds a member; a put of any member added is accepted and only logged.
   ScriptedObject& On(const wchar_t* name, Member member);
   ScriptedObject& Returns(const wchar_t* name, Variant value);
+  // Adds a member reached only by its dispatch id; `name` is for the log.
+  ScriptedObject& OnId(DISPID id, const wchar_t* name, Variant value);
+  // Makes QueryInterface answer `iid` too, with this object.
+  ScriptedObject& Implements(const IID& iid);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
@@ -43,12 +49,25 @@ class ScriptedObject : public IDispatch {
                                    VARIANT* result, EXCEPINFO* error, UINT*) override;
 
  private:
-  explicit ScriptedObject(std::vector<std::wstring>* log) : log_(log) {}
+  struct Entry {
+    DISPID id;
+    bool by_name;
+    std::wstring name;
+    Member member;
+  };
+
+  ScriptedObject(std::vector<std::wstring>* log, std::vector<LCID>* lcids)
+      : log_(log), lcids_(lcids) {}
   virtual ~ScriptedObject() = default;
+  void Used(LCID lcid) {
+    if (lcids_) lcids_->push_back(lcid);
+  }
 
   ULONG references_ = 1;
   std::vector<std::wstring>* log_;
-  std::vector<std::pair<std::wstring, Member>> members_;
+  std::vector<LCID>* lcids_;
+  std::vector<Entry> members_;
+  std::vector<IID> interfaces_;
 };
 
 }  // namespace tessaly

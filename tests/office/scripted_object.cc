@@ -44,8 +44,12 @@ std::wstring ArgumentName(DISPID id) {
 
 }  // namespace
 
-ComPtr<ScriptedObject> ScriptedObject::Make(std::vector<std::wstring>* log) {
-  return Make([log](const std::wstring& line) { log->push_back(line); }, L"", L"");
+ComPtr<ScriptedObject> ScriptedObject::Make(std::vector<std::wstring>* log,
+                                            std::vector<LCID>* lcids) {
+  ComPtr<ScriptedObject> object =
+      Make([log](const std::wstring& line) { log->push_back(line); }, L"", L"");
+  object->lcids_ = lcids;
+  return object;
 }
 
 ComPtr<ScriptedObject> ScriptedObject::Make(Log log, std::wstring prefix, std::wstring source) {
@@ -56,6 +60,8 @@ ComPtr<ScriptedObject> ScriptedObject::Make(Log log, std::wstring prefix, std::w
 ScriptedObject::ScriptedObject(Log log, std::wstring prefix, std::wstring source)
     : log_(std::move(log)), prefix_(std::move(prefix)), source_(std::move(source)) {
   if (!prefix_.empty()) prefix_ += L".";
+  default_.id = DISPID_VALUE;
+  default_.by_name = false;
   default_.name = L"(default)";
   ++g_alive;
 }
@@ -65,8 +71,21 @@ ScriptedObject::~ScriptedObject() { --g_alive; }
 long ScriptedObject::Alive() { return g_alive; }
 long ScriptedObject::Calls() { return g_calls; }
 
+// Members added by name have the dispatch ids 1, 2, 3... in order.
 ScriptedObject& ScriptedObject::On(const wchar_t* name, Member member, Setter setter) {
-  members_.push_back({name, std::move(member), std::move(setter)});
+  members_.push_back({static_cast<DISPID>(members_.size() + 1), true, name, std::move(member),
+                      std::move(setter)});
+  return *this;
+}
+
+ScriptedObject& ScriptedObject::OnId(DISPID id, const wchar_t* name, Variant value) {
+  members_.push_back(
+      {id, false, name, [value](const std::vector<Variant>&) { return value; }, nullptr});
+  return *this;
+}
+
+ScriptedObject& ScriptedObject::Implements(const IID& iid) {
+  interfaces_.push_back(iid);
   return *this;
 }
 
@@ -100,7 +119,9 @@ HRESULT ScriptedObject::QueryInterface(REFIID iid, void** out) {
     AddRef();
     return S_OK;
   }
-  if (iid != IID_IUnknown && iid != IID_IDispatch) {
+  bool known = iid == IID_IUnknown || iid == IID_IDispatch;
+  for (const IID& other : interfaces_) known = known || iid == other;
+  if (!known) {
     *out = nullptr;
     return E_NOINTERFACE;
   }
@@ -125,27 +146,28 @@ HRESULT ScriptedObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
   return E_NOTIMPL;
 }
 
-// Member i has the dispatch id i + 1; the names after the first are
-// argument names.
-HRESULT ScriptedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+// The names after the first are argument names.
+HRESULT ScriptedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID lcid,
+                                      DISPID* ids) {
+  Used(lcid);
   for (UINT n = 0; n < count; ++n) ids[n] = n == 0 ? DISPID_UNKNOWN : ArgumentId(names[n]);
-  for (size_t i = 0; i < members_.size(); ++i) {
-    if (members_[i].name == names[0]) {
-      ids[0] = static_cast<DISPID>(i + 1);
+  for (const Entry& entry : members_) {
+    if (entry.by_name && entry.name == names[0]) {
+      ids[0] = entry.id;
       return S_OK;
     }
   }
   return DISP_E_UNKNOWNNAME;
 }
 
-HRESULT ScriptedObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
+HRESULT ScriptedObject::Invoke(DISPID id, REFIID, LCID lcid, WORD flags, DISPPARAMS* params,
                                VARIANT* result, EXCEPINFO* error, UINT*) {
   ++g_calls;
+  Used(lcid);
   const Entry* entry = nullptr;
-  if (id == DISPID_VALUE && default_.member) {
-    entry = &default_;
-  } else if (id >= 1 && static_cast<size_t>(id) <= members_.size()) {
-    entry = &members_[id - 1];
+  if (id == DISPID_VALUE && default_.member) entry = &default_;
+  for (const Entry& candidate : members_) {
+    if (candidate.id == id) entry = &candidate;
   }
   if (!entry) return DISP_E_MEMBERNOTFOUND;
   const bool put = (flags & DISPATCH_PROPERTYPUT) != 0;
@@ -163,9 +185,14 @@ HRESULT ScriptedObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
     shown += (shown.empty() ? L"" : L",") + name + L":=" + Shown(params->rgvarg[i]);
   }
   if (put) {
+    // The value is the named argument rgvarg[0]; indexes come before it.
+    std::wstring all;
+    for (UINT i = params->cArgs; i-- > 0;) {
+      all += (all.empty() ? L"" : L",") + Shown(params->rgvarg[i]);
+    }
     Variant value;
     if (params->cArgs > 0) VariantCopy(value.get(), &params->rgvarg[0]);
-    log_(prefix_ + entry->name + L"=" + Shown(value.value()));
+    log_(prefix_ + entry->name + L"=" + all);
     if (!entry->setter) return S_OK;
     return Run(*entry, flags, {value}, nullptr, error);
   }

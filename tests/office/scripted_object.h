@@ -28,14 +28,17 @@ struct ScriptedRaise {
 // members. Every call is logged as "Name(arg,arg)" (get or method; a named
 // argument reads "Name:=value", an omitted one "-") or "Name=value" (put),
 // each name behind the object's prefix ("Range.Text()"); the default member
-// (DISPID_VALUE) logs as "(default)".
+// (DISPID_VALUE) logs as "(default)". A put logs every argument, the value
+// last ("PrintQuality=1,300"). When `lcids` is given, the locale of every
+// call is appended to it.
 class ScriptedObject : public IDispatch {
  public:
   using Member = std::function<Variant(const std::vector<Variant>& args)>;
   using Setter = std::function<void(const Variant& value)>;
   using Log = std::function<void(const std::wstring& line)>;
 
-  static ComPtr<ScriptedObject> Make(std::vector<std::wstring>* log);
+  static ComPtr<ScriptedObject> Make(std::vector<std::wstring>* log,
+                                     std::vector<LCID>* lcids = nullptr);
   // `source` is the EXCEPINFO source of the object's errors.
   static ComPtr<ScriptedObject> Make(Log log, std::wstring prefix, std::wstring source);
   // Adds a member; a put of any member added is accepted and logged, and
@@ -44,6 +47,10 @@ class ScriptedObject : public IDispatch {
   ScriptedObject& On(const wchar_t* name, Member member, Setter setter = nullptr);
   ScriptedObject& Returns(const wchar_t* name, Variant value);
   ScriptedObject& Default(Member member);
+  // Adds a member reached only by its dispatch id; `name` is for the log.
+  ScriptedObject& OnId(DISPID id, const wchar_t* name, Variant value);
+  // Makes QueryInterface answer `iid` too, with this object.
+  ScriptedObject& Implements(const IID& iid);
   // Answers IExternalConnection: `changed` gets the count of strong
   // connections of other processes at each change.
   ScriptedObject& OnConnections(std::function<void(DWORD strong)> changed);
@@ -80,12 +87,17 @@ class ScriptedObject : public IDispatch {
     DWORD strong_ = 0;
   };
   struct Entry {
+    DISPID id;
+    bool by_name;
     std::wstring name;
     Member member;
     Setter setter;
   };
   ScriptedObject(Log log, std::wstring prefix, std::wstring source);
   virtual ~ScriptedObject();
+  void Used(LCID lcid) {
+    if (lcids_) lcids_->push_back(lcid);
+  }
   HRESULT Run(const Entry& entry, WORD flags, const std::vector<Variant>& args, VARIANT* result,
               EXCEPINFO* error);
 
@@ -93,7 +105,9 @@ class ScriptedObject : public IDispatch {
   Log log_;
   std::wstring prefix_;
   std::wstring source_;
+  std::vector<LCID>* lcids_ = nullptr;
   std::vector<Entry> members_;
+  std::vector<IID> interfaces_;
   Entry default_;
   Connections connections_{this};
   std::function<void(DWORD)> connections_changed_;

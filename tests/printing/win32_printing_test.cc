@@ -74,16 +74,18 @@ TEST_F(PrintMembersTest, EachMemberTakesItsRoute) {
     bool printed;  // by the shell
   };
   const Member print_document = &TqvTessalyX::PrintDocument;
-  // This system has no Word: the Word route runs and fails under 7001.
+  // This system has no Office: each Office route runs and fails under its
+  // own code.
   const HRESULT word_failed = static_cast<HRESULT>(0x80041D59);
+  const HRESULT powerpoint_failed = static_cast<HRESULT>(0x80041D5A);
+  const HRESULT excel_failed = static_cast<HRESULT>(0x80041D5B);
   const Row rows[] = {
       {&TqvTessalyX::PrintWordDocument, Other, word_failed, true, false},
       {print_document, MSWord, word_failed, true, false},
-      // The other Office routes are not built: refused before anything changes.
-      {&TqvTessalyX::PrintExcelDocument, Other, E_NOTIMPL, false, false},
-      {&TqvTessalyX::PrintPowerPointPresentation, Other, E_NOTIMPL, false, false},
-      {print_document, MSExcel, E_NOTIMPL, false, false},
-      {print_document, MSPowerPoint, E_NOTIMPL, false, false},
+      {&TqvTessalyX::PrintExcelDocument, Other, excel_failed, true, false},
+      {&TqvTessalyX::PrintPowerPointPresentation, Other, powerpoint_failed, true, false},
+      {print_document, MSExcel, excel_failed, true, false},
+      {print_document, MSPowerPoint, powerpoint_failed, true, false},
       {print_document, Other, S_OK, true, true},
       {print_document, 7, S_OK, true, false},
   };

@@ -13,43 +13,25 @@ namespace {
 const char kNoSuchItem[] = "The requested member of the collection does not exist.";
 const char kFileNotFound[] = "This file could not be found.";
 
-// The count and items of one collection; `make` builds item i (from 0).
+// A Word collection: the shared counted list, with Word's message for an
+// index outside it and the Word it belongs to at hand.
 template <class T, class Base = WordList<T>>
-class FakeList : public Base {
+class WordFakeList : public FakeList<T, Base> {
  public:
-  using Make = std::function<std::unique_ptr<T>(size_t)>;
-  FakeList(FakeWord* word, const std::string& name, std::function<size_t()> count, Make make)
-      : word_(word),
-        count_member_(name + ".Count"),
-        item_member_(name + ".Item"),
-        count_(std::move(count)),
-        make_(std::move(make)) {}
-
-  int32_t Count() override {
-    word_->Call(count_member_);
-    return static_cast<int32_t>(count_());
-  }
-  std::unique_ptr<T> Item(int32_t index) override {
-    word_->Call(item_member_);
-    if (index < 1 || static_cast<size_t>(index) > count_()) throw Exception(kNoSuchItem);
-    return make_(static_cast<size_t>(index - 1));
-  }
+  WordFakeList(FakeWord* word, const std::string& name, std::function<size_t()> count,
+               typename FakeList<T, Base>::Make make)
+      : FakeList<T, Base>(word, name, std::move(count), std::move(make), kNoSuchItem),
+        word_(word) {}
 
  protected:
   FakeWord* word_;
-
- private:
-  std::string count_member_;
-  std::string item_member_;
-  std::function<size_t()> count_;
-  Make make_;
 };
 
 template <class T, class Item>
 std::unique_ptr<WordList<T>> ListOf(FakeWord* word, const char* name,
                                     const std::vector<Item>& items,
                                     std::function<std::unique_ptr<T>(const Item&)> make) {
-  return std::make_unique<FakeList<T>>(
+  return std::make_unique<WordFakeList<T>>(
       word, name, [&items] { return items.size(); },
       [&items, make](size_t i) { return make(items[i]); });
 }
@@ -138,7 +120,7 @@ class Hyperlink : public WordHyperlink {
 
 std::unique_ptr<WordHyperlinks> LinksIn(FakeWord* word, const FakeWordDocument* document,
                                         const FakeWordText* text) {
-  return std::make_unique<FakeList<WordHyperlink>>(
+  return std::make_unique<WordFakeList<WordHyperlink>>(
       word, "Hyperlinks", [text] { return text->links.size(); },
       [word, document, text](size_t i) {
         size_t link = static_cast<size_t>(text->links[i] - 1);
@@ -163,10 +145,10 @@ class Bookmark : public WordBookmark {
 };
 
 // Lists the bookmarks that ShowHidden lets through, as it stands at each call.
-class Bookmarks : public FakeList<WordBookmark, WordBookmarks> {
+class Bookmarks : public WordFakeList<WordBookmark, WordBookmarks> {
  public:
   Bookmarks(FakeWord* word, FakeWordDocument* document)
-      : FakeList<WordBookmark, WordBookmarks>(
+      : WordFakeList<WordBookmark, WordBookmarks>(
             word, "Bookmarks", [this] { return Listed().size(); },
             [this](size_t i) { return std::make_unique<Bookmark>(word_, document_, Listed()[i]); }),
         document_(document) {}
@@ -320,10 +302,10 @@ class Document : public WordDocument {
   FakeWordDocument* document_;
 };
 
-class Documents : public FakeList<WordDocument, WordDocuments> {
+class Documents : public WordFakeList<WordDocument, WordDocuments> {
  public:
   explicit Documents(FakeWord* word)
-      : FakeList<WordDocument, WordDocuments>(
+      : WordFakeList<WordDocument, WordDocuments>(
             word, "Documents", [word] { return word->open.size(); },
             [word](size_t i) { return std::make_unique<Document>(word, &word->open[i]); }) {}
   std::unique_ptr<WordDocument> Open(const std::wstring& file_name) override {
@@ -413,24 +395,10 @@ std::unique_ptr<WordApplication> FakeWord::Application() {
   return std::make_unique<class Application>(this);
 }
 
-void FakeWord::Call(std::string_view member) {
-  auto counted = calls.find(member);
-  if (counted == calls.end()) counted = calls.emplace(std::string(member), 0).first;
-  ++counted->second;
-  ++total_calls;
-  if (failures.empty()) return;
-  auto failure = failures.find(member);
-  if (failure != failures.end()) throw Exception(failure->second);
-}
-
 const FakeWordText* FakeWord::TextOf(const WordRange& range) {
   auto* fake = dynamic_cast<const Range*>(&range);
   return fake ? fake->text() : nullptr;
 }
 
-int32_t FakeWord::CallsOf(const std::string& member) const {
-  auto found = calls.find(member);
-  return found == calls.end() ? 0 : found->second;
-}
 
 }  // namespace tessaly

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "office/fake/fake_calls.h"
 #include "office/word.h"
 
 namespace tessaly {
@@ -80,7 +81,7 @@ struct FakeWordDocument {
 // what a flow asks of Word, and fails any member named in `failures` with
 // the message given, as Word raises its errors. The objects it hands out
 // point into it: it must outlive them.
-class FakeWord {
+class FakeWord : public FakeCalls {
  public:
   struct PrintJob {
     std::wstring document;  // the active document's name
@@ -91,9 +92,6 @@ class FakeWord {
   // A new connection, as OfficeApplications::Word gives.
   std::unique_ptr<WordApplication> Application();
 
-  // Counts a call of `member` and throws the failure arranged for it.
-  void Call(std::string_view member);
-  int32_t CallsOf(const std::string& member) const;
   // The text behind a range this fake handed out, for a server that
   // answers with Word's unrounded values; null for any other range.
   static const FakeWordText* TextOf(const WordRange& range);
@@ -114,11 +112,6 @@ class FakeWord {
   // The text Range.Select last moved the selection to; none at first.
   const FakeWordText* selection = nullptr;
 
-  // By member; looked up without building a string per call, which would
-  // cost more than most calls of the flows.
-  std::map<std::string, int32_t, std::less<>> calls;
-  int32_t total_calls = 0;
-  std::map<std::string, std::string, std::less<>> failures;
 };
 
 }  // namespace tessaly

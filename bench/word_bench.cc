@@ -1,13 +1,12 @@
-// The Word flow over a large in-memory document: how many object-model
-// calls it makes against the fewest its algorithm needs, and its time
-// against writing the same entries straight into the PlugIn lists.
+// The Word flow over a 5,000-paragraph document.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "bench/ratio_reporter.h"
+#include "bench/office_bench.h"
+#include "bench/plugin_entries.h"
 #include "office/fake/fake_word.h"
 #include "platform/fake/fake_env.h"
 #include "printing/word_flow.h"
@@ -133,122 +132,30 @@ void BM_WordFlow(benchmark::State& state) {
   }
 }
 
-// The entries of one run as the flow leaves them, to be written again.
-struct Entries {
-  struct Bookmark {
-    std::string text;
-    int32_t level, vertical_position, page;
-  };
-  struct Link {
-    int32_t type, page, dest_page;
-    TqvRect source, dest;
-    std::string uri, file_name;
-  };
-  struct Note {
-    std::string content;
-    int32_t page;
-    TqvRect rect;
-  };
-  std::vector<Bookmark> bookmarks;
-  std::vector<Link> links;
-  std::vector<Note> notes;
-};
-
-Entries EntriesOfOneRun() {
+// The same entries written straight into the lists of a manager opened and
+// closed as the flow's own is.
+void BM_WordListWrites(benchmark::State& state) {
   FakeEnv fake;
   FakeWord word;
   word.open.push_back(Document());
   RunFlow(fake, word);
-  TqvProfileManager m(fake.env);
-  Entries e;
-  for (int i = 1; i <= m.Bookmarks().Count(); ++i) {
-    m.Bookmarks().SetNumber(i);
-    e.bookmarks.push_back({m.Bookmarks().Text(), m.Bookmarks().Level(),
-                           m.Bookmarks().VerticalPos(), m.Bookmarks().Page()});
-  }
-  TqvAddinPDFHyperlink& l = m.Hyperlinks();
-  for (int i = 1; i <= l.Count(); ++i) {
-    l.SetNumber(i);
-    e.links.push_back({l.HyperLinkType(), l.SourcePage(), l.DestPage(), l.SourceRect(),
-                       l.DestRect(), l.URI(), l.FileName()});
-  }
-  for (int i = 1; i <= m.Notes().Count(); ++i) {
-    m.Notes().SetNumber(i);
-    e.notes.push_back({m.Notes().Content(), m.Notes().Page(), m.Notes().Rect()});
-  }
-  return e;
-}
-
-// The same entries written straight into the lists of a manager opened and
-// closed as the flow's own is.
-void BM_ListWrites(benchmark::State& state) {
-  const Entries e = EntriesOfOneRun();
-  FakeEnv fake;
-  for (auto _ : state) {
-    TqvProfileManager m(fake.env);
-    TqvAddinPDFBookmark& b = m.Bookmarks();
-    int32_t n = 1;
-    for (const auto& entry : e.bookmarks) {
-      b.SetNumber(n++);
-      b.SetText(entry.text);
-      b.SetLevel(entry.level);
-      b.SetVerticalPos(entry.vertical_position);
-      b.SetPage(entry.page);
-    }
-    b.SetCount(n - 1);
-    TqvAddinPDFHyperlink& l = m.Hyperlinks();
-    n = 1;
-    for (const auto& entry : e.links) {
-      l.SetNumber(n++);
-      l.SetBorderColor(16777215);
-      l.SetHighlightMode(0);
-      l.SetBorderWidth(0);
-      l.SetSourceRect(entry.source);
-      l.SetSourcePage(entry.page);
-      l.SetHyperLinkType(entry.type);
-      if (entry.type == 0) {
-        l.SetDestRect(entry.dest);
-        l.SetDestPage(entry.dest_page);
-      } else if (entry.type == 1) {
-        l.SetURI(entry.uri);
-      } else {
-        l.SetFileName(entry.file_name);
-      }
-    }
-    l.SetCount(n - 1);
-    TqvAddinPDFNotes& notes = m.Notes();
-    n = 1;
-    for (const auto& entry : e.notes) {
-      notes.SetNumber(n++);
-      notes.SetIsPositionPredefined(false);
-      notes.SetOpen(false);
-      notes.SetColor(16777215);
-      notes.SetRect(entry.rect);
-      notes.SetPage(entry.page);
-      notes.SetContent(entry.content);
-    }
-    notes.SetCount(n - 1);
-  }
+  const PlugInEntries entries = ReadPlugInEntries(fake.env);
+  for (auto _ : state) WritePlugInEntries(fake.env, entries);
 }
 
 BENCHMARK(BM_WordFlow)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ListWrites)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WordListWrites)->Unit(benchmark::kMillisecond);
+
+[[maybe_unused]] const bool added = AddOfficeFigure([](RatioReporter& reporter) {
+  FakeEnv fake;
+  FakeWord word;
+  word.open.push_back(Document());
+  RunFlow(fake, word);
+  const double minimum = static_cast<double>(MinimumCalls(Document()));
+  std::printf("ratio word calls/minimum: %.2f\n", word.total_calls / minimum);
+  std::printf("ratio word flow/list writes: %.2f\n",
+              reporter.Ratio("BM_WordFlow", "BM_WordListWrites"));
+});
 
 }  // namespace
 }  // namespace tessaly
-
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  tessaly::FakeEnv fake;
-  tessaly::FakeWord word;
-  word.open.push_back(tessaly::Document());
-  tessaly::RunFlow(fake, word);
-  const double minimum = static_cast<double>(tessaly::MinimumCalls(tessaly::Document()));
-  tessaly::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  std::printf("ratio word calls/minimum: %.2f\n", word.total_calls / minimum);
-  std::printf("ratio word flow/list writes: %.2f\n",
-              reporter.Ratio("BM_WordFlow", "BM_ListWrites"));
-  benchmark::Shutdown();
-  return 0;
-}

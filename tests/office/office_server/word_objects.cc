@@ -4,12 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/exception.h"
-#include "platform/code_page.h"
-#include "platform/env.h"
-
 namespace tessaly {
-
 namespace {
 
 using Args = FakeArgs;

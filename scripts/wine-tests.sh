@@ -49,21 +49,21 @@ if ! "$TQ_WINE" regsvr32 /s "$(windows_path "$dll")" >> "$log" 2>&1; then
 fi
 
 # The print members need the Tessaly queue and a default queue of the
-# user's own; the Word clients need a Word: the fake Word server, registered
-# for the run.
+# user's own; the Office clients need a Word, a PowerPoint and an Excel: the
+# fake Office server, registered for the run as all three.
 printers="$build/tests/printing/tq_test_printers.exe"
-fake_word="$build/tests/office/word_server/FakeWordServer.dll"
-for program in "$printers" "$fake_word"; do
+fake_office="$build/tests/office/office_server/FakeOfficeServer.dll"
+for program in "$printers" "$fake_office"; do
   [ -f "$program" ] || { echo "wine-tests: $program is missing; build first"; exit 1; }
 done
 if ! "$TQ_WINE" "$(windows_path "$printers")" >> "$log" 2>&1 ||
-   ! "$TQ_WINE" regsvr32 /s "$(windows_path "$fake_word")" >> "$log" 2>&1; then
-  echo "wine-tests: preparing the printers or the fake Word failed"
+   ! "$TQ_WINE" regsvr32 /s "$(windows_path "$fake_office")" >> "$log" 2>&1; then
+  echo "wine-tests: preparing the printers or the fake Office server failed"
   cat "$log"
   exit 1
 fi
-# Unregistered at the end, however the run ends: the Windows tests expect no Word.
-trap '"$TQ_WINE" regsvr32 /s /u "$(windows_path "$fake_word")" >> "$log" 2>&1 || true' EXIT
+# Unregistered at the end, however the run ends: the Windows tests expect no Office.
+trap '"$TQ_WINE" regsvr32 /s /u "$(windows_path "$fake_office")" >> "$log" 2>&1 || true' EXIT
 
 # A fresh prefix has no temporary folder until a program makes one, and the
 # clients keep their stores under %TEMP%.

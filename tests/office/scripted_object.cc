@@ -73,14 +73,18 @@ long ScriptedObject::Calls() { return g_calls; }
 
 // Members added by name have the dispatch ids 1, 2, 3... in order.
 ScriptedObject& ScriptedObject::On(const wchar_t* name, Member member, Setter setter) {
-  members_.push_back({static_cast<DISPID>(members_.size() + 1), true, name, std::move(member),
-                      std::move(setter)});
+  members_.push_back(
+      {static_cast<DISPID>(members_.size() + 1), true, name, std::move(member), std::move(setter)});
   return *this;
 }
 
 ScriptedObject& ScriptedObject::OnId(DISPID id, const wchar_t* name, Variant value) {
-  members_.push_back(
-      {id, false, name, [value](const std::vector<Variant>&) { return value; }, nullptr});
+  return OnId(
+      id, name, [value](const std::vector<Variant>&) { return value; }, nullptr);
+}
+
+ScriptedObject& ScriptedObject::OnId(DISPID id, const wchar_t* name, Member member, Setter setter) {
+  members_.push_back({id, false, name, std::move(member), std::move(setter)});
   return *this;
 }
 
@@ -147,8 +151,7 @@ HRESULT ScriptedObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
 }
 
 // The names after the first are argument names.
-HRESULT ScriptedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID lcid,
-                                      DISPID* ids) {
+HRESULT ScriptedObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) {
   Used(lcid);
   for (UINT n = 0; n < count; ++n) ids[n] = n == 0 ? DISPID_UNKNOWN : ArgumentId(names[n]);
   for (const Entry& entry : members_) {
@@ -171,6 +174,7 @@ HRESULT ScriptedObject::Invoke(DISPID id, REFIID, LCID lcid, WORD flags, DISPPAR
   }
   if (!entry) return DISP_E_MEMBERNOTFOUND;
   const bool put = (flags & DISPATCH_PROPERTYPUT) != 0;
+  const std::wstring locale = logs_locale_ ? L" lcid=" + std::to_wstring(lcid) : L"";
   // Positional arguments arrive last to first, after the named ones.
   std::vector<Variant> args;
   std::wstring shown;
@@ -192,11 +196,11 @@ HRESULT ScriptedObject::Invoke(DISPID id, REFIID, LCID lcid, WORD flags, DISPPAR
     }
     Variant value;
     if (params->cArgs > 0) VariantCopy(value.get(), &params->rgvarg[0]);
-    log_(prefix_ + entry->name + L"=" + all);
+    log_(prefix_ + entry->name + L"=" + all + locale);
     if (!entry->setter) return S_OK;
     return Run(*entry, flags, {value}, nullptr, error);
   }
-  log_(prefix_ + entry->name + L"(" + shown + L")");
+  log_(prefix_ + entry->name + L"(" + shown + L")" + locale);
   return Run(*entry, flags, args, result, error);
 }
 

@@ -49,6 +49,12 @@ class ScriptedObject : public IDispatch {
   ScriptedObject& Default(Member member);
   // Adds a member reached only by its dispatch id; `name` is for the log.
   ScriptedObject& OnId(DISPID id, const wchar_t* name, Variant value);
+  ScriptedObject& OnId(DISPID id, const wchar_t* name, Member member, Setter setter);
+  // Ends each line of the log with " lcid=<the call's locale>".
+  ScriptedObject& LogsLocale() {
+    logs_locale_ = true;
+    return *this;
+  }
   // Makes QueryInterface answer `iid` too, with this object.
   ScriptedObject& Implements(const IID& iid);
   // Answers IExternalConnection: `changed` gets the count of strong
@@ -106,6 +112,7 @@ class ScriptedObject : public IDispatch {
   std::wstring prefix_;
   std::wstring source_;
   std::vector<LCID>* lcids_ = nullptr;
+  bool logs_locale_ = false;
   std::vector<Entry> members_;
   std::vector<IID> interfaces_;
   Entry default_;

@@ -11,8 +11,7 @@
 
 #include "com/com_error.h"
 #include "office/win32/word_automation.h"
-#include "tests/office/word_server/word_host.h"
-#include "tests/server/server_test_support.h"
+#include "tests/office/fake_office_fixture.h"
 
 namespace tessaly {
 namespace {
@@ -58,40 +57,15 @@ const char kDescription[] =
 
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
-std::wstring TempPath(const wchar_t* name) {
-  wchar_t folder[MAX_PATH] = {0};
-  GetTempPathW(MAX_PATH, folder);
-  return std::wstring(folder) + name;
-}
-
-void SetUserValue(const wchar_t* name, const std::wstring& value) {
-  RegSetKeyValueW(HKEY_CURRENT_USER, kFakeWordKey, name, REG_SZ, value.c_str(),
-                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-}
-
-std::wstring FakeDll() {
-  std::wstring path = L"Z:";
-  for (char c : std::string(TQ_FAKE_WORD_DLL)) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-  return path;
-}
+const FakeOfficeFixture kFake(L"Word");
 
 // The parameter: the fake runs as a program of its own.
 class WordServerTest : public ::testing::TestWithParam<bool> {
  protected:
-  static void SetUpTestSuite() {
-    std::ofstream(TempPath(L"fake-word.ini").c_str(), std::ios::binary) << kDescription;
-    SetUserValue(L"Documents", TempPath(L"fake-word.ini"));
-    SetUserValue(L"Log", TempPath(L"fake-word.log"));
-    ASSERT_EQ(RunRegsvr32(FakeDll()), 0u);
-  }
-  static void TearDownTestSuite() {
-    RunRegsvr32(FakeDll(), true);
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tessaly Tests");
-    DeleteFileW(TempPath(L"fake-word.ini").c_str());
-    DeleteFileW(TempPath(L"fake-word.log").c_str());
-  }
+  static void SetUpTestSuite() { ASSERT_EQ(kFake.Register(kDescription), 0u); }
+  static void TearDownTestSuite() { kFake.Unregister(); }
   void SetUp() override {
-    DeleteFileW(TempPath(L"fake-word.log").c_str());
+    kFake.ClearLog();
     if (GetParam()) {
       // Started first, so that Word() attaches to it as the running Word.
       ASSERT_EQ(CoCreateInstance(kFakeWordClsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch,
@@ -109,25 +83,9 @@ class WordServerTest : public ::testing::TestWithParam<bool> {
     EXPECT_TRUE(Logged("Server ended"));
   }
 
-  std::vector<std::string> Log() const {
-    std::ifstream file(TempPath(L"fake-word.log").c_str());
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines.push_back(line);
-    }
-    return lines;
-  }
-  bool Logged(const std::string& line) const {
-    std::vector<std::string> lines = Log();
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-  }
+  bool Logged(const std::string& line) const { return kFake.Logged(line); }
   std::vector<std::string> LinesStartingWith(const char* prefix) const {
-    std::vector<std::string> found;
-    for (const std::string& line : Log()) {
-      if (line.rfind(prefix, 0) == 0) found.push_back(line);
-    }
-    return found;
+    return kFake.LinesStartingWith(prefix);
   }
 
   ComApartment apartment_;

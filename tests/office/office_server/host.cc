@@ -1,4 +1,4 @@
-#include "tests/office/word_server/word_host.h"
+#include "tests/office/office_server/host.h"
 
 #include <string>
 #include <vector>
@@ -8,11 +8,8 @@
 #include "common/store_codec.h"
 #include "platform/code_page.h"
 #include "platform/env.h"
-#include "tests/office/word_server/word_description.h"
 
 namespace tessaly {
-
-const wchar_t kFakeWordKey[] = L"Software\\Tessaly Tests\\Fake Word";
 
 namespace {
 
@@ -113,25 +110,41 @@ class Factory : public IClassFactory {
 
 }  // namespace
 
-std::unique_ptr<FakeWordServer> HostedFakeWord() {
-  auto server = std::make_unique<FakeWordServer>();
-  std::wstring log = UserValue(kFakeWordKey, L"Log", L"");
-  server->log = [log](const std::wstring& line) { AppendLine(log, line); };
-  std::wstring documents = UserValue(kFakeWordKey, L"Documents", L"");
-  IniFile description("", DefaultEnv().code_page->UpperTable(), '.');
-  description.SetText(FileBytes(documents));
-  ArrangeFakeWord(description, server.get());
-  FakeWord* word = &server->word;
-  server->printed = [log, word] {
-    AppendLine(log, L"PrintOut.ActivePrinter=" + word->active_printer);
-    AppendLine(log, L"PrintOut.PrintBackground=" + std::to_wstring(word->print_background));
-    AppendLine(log, L"PrintOut.Device=" + DeviceEntry());
-    for (const std::wstring& line : PlugInLines()) AppendLine(log, L"PrintOut.PlugIn: " + line);
-  };
-  return server;
+const FakeClass* FakeClassOf(REFCLSID clsid) {
+  for (const FakeClass& c : FakeClasses()) {
+    if (c.clsid == clsid) return &c;
+  }
+  return nullptr;
 }
 
-ComPtr<IClassFactory> FakeWordFactory(std::function<ComPtr<IDispatch>()> make) {
+const FakeClass* FakeClassNamed(const std::wstring& name) {
+  for (const FakeClass& c : FakeClasses()) {
+    if (name == c.name) return &c;
+  }
+  return nullptr;
+}
+
+std::wstring FakeKey(const wchar_t* name) {
+  return std::wstring(L"Software\\Tessaly Tests\\Fake ") + name;
+}
+
+std::unique_ptr<IniFile> FakeDescription(const wchar_t* name) {
+  auto description = std::make_unique<IniFile>("", DefaultEnv().code_page->UpperTable(), '.');
+  description->SetText(FileBytes(UserValue(FakeKey(name).c_str(), L"Documents", L"")));
+  return description;
+}
+
+ScriptedObject::Log FakeLog(const wchar_t* name) {
+  std::wstring log = UserValue(FakeKey(name).c_str(), L"Log", L"");
+  return [log](const std::wstring& line) { AppendLine(log, line); };
+}
+
+void LogPrintOutSurroundings(const ScriptedObject::Log& log) {
+  log(L"PrintOut.Device=" + DeviceEntry());
+  for (const std::wstring& line : PlugInLines()) log(L"PrintOut.PlugIn: " + line);
+}
+
+ComPtr<IClassFactory> FakeFactory(std::function<ComPtr<IDispatch>()> make) {
   return ComPtr<IClassFactory>::Attach(new Factory(std::move(make)));
 }
 

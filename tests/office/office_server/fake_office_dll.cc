@@ -1,12 +1,13 @@
-// The fake Word as an in-process server. DllRegisterServer registers both
-// forms under "Word.Application": this DLL and FakeWordServer.exe beside it.
+// The fake Office applications as an in-process server. DllRegisterServer
+// registers each class under its ProgID in both forms: this DLL, and
+// FakeOfficeServer.exe beside it started with the class's name.
 #include <windows.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "tests/office/word_server/word_host.h"
+#include "tests/office/office_server/host.h"
 
 namespace tessaly {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 HMODULE g_module = nullptr;
 // Every fake handed out stays for the life of the process: objects of an
 // earlier one may still be held when the next is made.
-std::vector<std::unique_ptr<FakeWordServer>> g_servers;
+std::vector<std::unique_ptr<FakeServer>> g_servers;
 
 std::wstring ModulePath() {
   wchar_t path[MAX_PATH] = {0};
@@ -22,9 +23,9 @@ std::wstring ModulePath() {
   return path;
 }
 
-std::wstring ClsidText() {
+std::wstring ClsidText(const CLSID& clsid) {
   wchar_t text[40] = {0};
-  StringFromGUID2(kFakeWordClsid, text, 40);
+  StringFromGUID2(clsid, text, 40);
   return text;
 }
 
@@ -53,11 +54,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
   *out = nullptr;
-  if (clsid != kFakeWordClsid) return CLASS_E_CLASSNOTAVAILABLE;
-  ComPtr<IClassFactory> factory = FakeWordFactory([] {
-    g_servers.push_back(HostedFakeWord());
-    ComPtr<ScriptedObject> app = FakeWordApplication(g_servers.back().get());
-    return ComPtr<IDispatch>::Share(app.Get());
+  const FakeClass* fake = FakeClassOf(clsid);
+  if (!fake) return CLASS_E_CLASSNOTAVAILABLE;
+  ComPtr<IClassFactory> factory = FakeFactory([fake] {
+    HostedFake hosted = fake->host();
+    g_servers.push_back(std::move(hosted.server));
+    return ComPtr<IDispatch>::Share(hosted.application.Get());
   });
   return factory->QueryInterface(iid, out);
 }
@@ -67,20 +69,24 @@ extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return S_FALSE; }
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
   const std::wstring dll = ModulePath();
-  const std::wstring exe = dll.substr(0, dll.find_last_of(L'\\') + 1) + L"FakeWordServer.exe";
-  const std::wstring key = L"CLSID\\" + ClsidText();
-  bool ok = SetValue(key, nullptr, L"Fake Word") &&
-            SetValue(key + L"\\InprocServer32", nullptr, dll) &&
-            SetValue(key + L"\\InprocServer32", L"ThreadingModel", L"Apartment") &&
-            SetValue(key + L"\\LocalServer32", nullptr, L"\"" + exe + L"\"") &&
-            SetValue(key + L"\\ProgID", nullptr, L"Word.Application") &&
-            SetValue(L"Word.Application", nullptr, L"Fake Word") &&
-            SetValue(L"Word.Application\\CLSID", nullptr, ClsidText());
+  const std::wstring exe = dll.substr(0, dll.find_last_of(L'\\') + 1) + L"FakeOfficeServer.exe";
+  bool ok = true;
+  for (const FakeClass& c : FakeClasses()) {
+    const std::wstring key = L"CLSID\\" + ClsidText(c.clsid);
+    const std::wstring title = std::wstring(L"Fake ") + c.name;
+    ok = ok && SetValue(key, nullptr, title) && SetValue(key + L"\\InprocServer32", nullptr, dll) &&
+         SetValue(key + L"\\InprocServer32", L"ThreadingModel", L"Apartment") &&
+         SetValue(key + L"\\LocalServer32", nullptr, L"\"" + exe + L"\" " + c.name) &&
+         SetValue(key + L"\\ProgID", nullptr, c.prog_id) && SetValue(c.prog_id, nullptr, title) &&
+         SetValue(std::wstring(c.prog_id) + L"\\CLSID", nullptr, ClsidText(c.clsid));
+  }
   return ok ? S_OK : E_ACCESSDENIED;
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
-  RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\" + ClsidText()).c_str());
-  RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Word.Application");
+  for (const FakeClass& c : FakeClasses()) {
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\" + ClsidText(c.clsid)).c_str());
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, c.prog_id);
+  }
   return S_OK;
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/ini_file.h"
-#include "tests/office/word_server/word_objects.h"
+#include "tests/office/office_server/word_objects.h"
 
 namespace tessaly {
 
@@ -21,9 +21,7 @@ namespace tessaly {
 //   a text <key>: <key>.Text (a "\r" in it is a paragraph mark), .Style,
 //                 .Page, .X, .Y, .Font, .Size, .Bold, .Links (the
 //                 document's link indexes, comma-separated)
-//   [Failures]    <Member>=<message>, as FakeWord::failures
-//   [Failure Codes] <Member>=<hex code>, or "wcode <hex>" for EXCEPINFO.wCode,
-//                 or "returned <hex>" for a failure returned by Invoke
+//   and [Failures] and [Failure Codes] (description.h)
 void ArrangeFakeWord(const IniFile& description, FakeWordServer* server);
 
 }  // namespace tessaly

@@ -1,13 +1,16 @@
-// The fake Word as a program of its own, as COM starts it for
-// CLSCTX_LOCAL_SERVER: one application object for every client, registered
-// as running so that GetActiveObject finds it. It ends when the last
-// client has let go of the application and of every object it handed out,
+// A fake Office application as a program of its own, as COM starts it for
+// CLSCTX_LOCAL_SERVER ("FakeOfficeServer.exe Word -Embedding"): the class
+// named by the first argument, one application object for every client,
+// registered as running so that GetActiveObject finds it. It ends when the
+// last client has let go of the application and of every object it handed out,
 // or after a minute in which no client came.
 #include <windows.h>
 
 #include <oleauto.h>
 
-#include "tests/office/word_server/word_host.h"
+#include <string>
+
+#include "tests/office/office_server/host.h"
 
 using namespace tessaly;
 
@@ -18,25 +21,28 @@ constexpr DWORD kIdleMs = 60000;
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const FakeClass* fake =
+      argc > 1 ? FakeClassNamed(std::wstring(argv[1], argv[1] + strlen(argv[1]))) : nullptr;
+  if (!fake) return 3;
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
-  std::unique_ptr<FakeWordServer> server = HostedFakeWord();
+  HostedFake hosted = fake->host();
+  std::unique_ptr<FakeServer> server = std::move(hosted.server);
   bool connected = false;
   DWORD clients = 0;
-  ComPtr<ScriptedObject> app = FakeWordApplication(server.get());
+  ComPtr<ScriptedObject> app = hosted.application;
   app->OnConnections([&](DWORD strong) {
     clients = strong;
     connected = connected || strong > 0;
   });
-  ComPtr<IClassFactory> factory =
-      FakeWordFactory([&] { return ComPtr<IDispatch>::Share(app.Get()); });
+  ComPtr<IClassFactory> factory = FakeFactory([&] { return ComPtr<IDispatch>::Share(app.Get()); });
   DWORD class_cookie = 0, active_cookie = 0;
-  if (FAILED(CoRegisterClassObject(kFakeWordClsid, factory.Get(), CLSCTX_LOCAL_SERVER,
+  if (FAILED(CoRegisterClassObject(fake->clsid, factory.Get(), CLSCTX_LOCAL_SERVER,
                                    REGCLS_MULTIPLEUSE, &class_cookie))) {
     return 2;
   }
   // Weak: the table of running objects does not keep the fake alive.
-  RegisterActiveObject(app.Get(), kFakeWordClsid, ACTIVEOBJECT_WEAK, &active_cookie);
+  RegisterActiveObject(app.Get(), fake->clsid, ACTIVEOBJECT_WEAK, &active_cookie);
   server->log(L"Server started");
   SetTimer(nullptr, 0, kCheckMs, nullptr);
   const DWORD started = GetTickCount();

@@ -1,96 +1,16 @@
-#include "tests/office/word_server/word_objects.h"
+#include "tests/office/office_server/word_objects.h"
 
 #include <memory>
 #include <utility>
 #include <vector>
 
-#include "common/exception.h"
-#include "platform/code_page.h"
-#include "platform/env.h"
-
 namespace tessaly {
-
-const wchar_t kFakeWordSource[] = L"Fake Word";
-
 namespace {
 
-using Args = std::vector<Variant>;
-using Getter = std::function<Variant(const Args&)>;
+using Args = FakeArgs;
+using Builder = FakeObject;
 
-// One automation object of the fake; its members turn the failures of the
-// FakeWord into raises with the arranged code.
-class Builder {
- public:
-  Builder(FakeWordServer* server, const wchar_t* kind)
-      : server_(server),
-        kind_(Narrow(kind)),
-        object_(ScriptedObject::Make(server->log, kind, kFakeWordSource)) {}
-
-  Builder& Get(const wchar_t* name, Getter get, ScriptedObject::Setter put = nullptr) {
-    FakeWordServer* server = server_;
-    std::string member = kind_ + "." + Narrow(name);
-    object_->On(
-        name,
-        [server, member, get](const Args& args) {
-          return Guarded(server, member, [&] { return get(args); });
-        },
-        put ? ScriptedObject::Setter([server, member, put](const Variant& value) {
-          Guarded(server, member + "=", [&] { return put(value), Variant(); });
-        })
-            : nullptr);
-    return *this;
-  }
-  Builder& Default(Getter get) {
-    FakeWordServer* server = server_;
-    std::string member = kind_ + ".Value";
-    object_->Default([server, member, get](const Args& args) {
-      return Guarded(server, member, [&] { return get(args); });
-    });
-    return *this;
-  }
-  ComPtr<ScriptedObject> Done() { return object_; }
-  Variant Value() { return Variant(static_cast<IDispatch*>(object_.Get())); }
-
- private:
-  static std::string Narrow(const std::wstring& name) {
-    return DefaultEnv().code_page->ToAnsi(name);
-  }
-  template <class F>
-  static Variant Guarded(FakeWordServer* server, const std::string& member, F run) {
-    try {
-      return run();
-    } catch (const std::exception& e) {
-      throw RaiseOf(*server, member, e.what());
-    }
-  }
-  // The failure's code: the one arranged for the member called, else the
-  // one of the member whose failure has this message (the fake's own
-  // members, such as "Paragraph.Range", are named as the objects' members).
-  static ScriptedRaise RaiseOf(const FakeWordServer& server, const std::string& called,
-                               const std::string& message) {
-    ScriptedRaise raise{kFakeWordError, DefaultEnv().code_page->FromAnsi(message)};
-    auto own = server.raises.find(called);
-    if (own != server.raises.end() && server.word.failures.count(called)) {
-      raise.code = own->second.code;
-      raise.how = own->second.how;
-      return raise;
-    }
-    for (const auto& [member, text] : server.word.failures) {
-      auto arranged = server.raises.find(member);
-      if (text != message || arranged == server.raises.end()) continue;
-      raise.code = arranged->second.code;
-      raise.how = arranged->second.how;
-      break;
-    }
-    return raise;
-  }
-
-  FakeWordServer* server_;
-  std::string kind_;
-  ComPtr<ScriptedObject> object_;
-};
-
-int32_t Index(const Args& args) { return args.at(0).AsInteger(); }
+int32_t Index(const Args& args) { return FakeIndex(args); }
 
 // Word answers positions in points as they are, not rounded.
 Variant Information(const FakeWordText* text, int32_t code, int32_t rounded) {
@@ -101,19 +21,10 @@ Variant Information(const FakeWordText* text, int32_t code, int32_t rounded) {
 
 Variant RangeObject(FakeWordServer* s, std::shared_ptr<WordRange> range);
 
-template <class T>
-using MakeItem = std::function<Variant(FakeWordServer*, std::shared_ptr<T>)>;
-
-template <class T, class List = WordList<T>>
+template <class T, class List>
 Builder ListObject(FakeWordServer* s, const wchar_t* kind, std::shared_ptr<List> list,
-                   MakeItem<T> make) {
-  Builder b(s, kind);
-  b.Get(L"Count", [list](const Args&) {
-     return Variant(list->Count());
-   }).Get(L"Item", [s, list, make](const Args& args) {
-    return make(s, std::shared_ptr<T>(list->Item(Index(args))));
-  });
-  return b;
+                   Variant (*make)(FakeWordServer*, std::shared_ptr<T>)) {
+  return FakeListObject<T, List>(s, kind, std::move(list), make);
 }
 
 template <class T, class Owner>

@@ -47,7 +47,7 @@ run() {
 build_abs=$(cd "$build" && pwd)
 run regsvr32 /s "$(windows_path "$build_abs/server/TessalySDK.dll")"
 echo "== registered $build/server/TessalySDK.dll"
-job="$state/Orvane Tessaly.ps"
+job="$(cd "$state" && pwd)/Orvane Tessaly.ps"
 rm -f "$job"
 run "$(windows_path "$build_abs/tests/printing/tq_test_printers.exe")" --tessaly-only "$job"
 echo "== printer queue \"Orvane Tessaly\": Wine's PostScript driver, its jobs written to $job"

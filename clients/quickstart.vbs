@@ -1,12 +1,14 @@
 ' Quickstart: a script client of TessalySDK.dll that sets up the printer's
 ' output the way a host program would: global settings, a profile of its
 ' own with a few settings of each kind, the profile selected for the next
-' job, and the stores written for the printer. It prints what it did.
+' job, a PDF bookmark, and a text document printed to the printer through
+' the shell's print verb (which writes the stores first). It prints what it
+' did.
 ' The last line is "quickstart: done"; scripts/quickstart.sh checks it,
 ' because cscript ends quietly on an uncaught error.
 Option Explicit
 
-Dim tessaly, profile, working, font, number
+Dim tessaly, profile, working, font, number, shell, fso, document, stream
 Set tessaly = CreateObject("TessalySDK.qvTessaly")
 WScript.Echo "Created TessalySDK.qvTessaly for printer """ & tessaly.PrinterName & """ (" & _
     tessaly.Edition & " " & tessaly.Version & ")"
@@ -94,9 +96,21 @@ WScript.Echo "SelectCurrentProfile ""quickstart"" failed as expected: &H" & Hex(
 Err.Clear
 On Error GoTo 0
 
-' Write the stores for the printer.
-tessaly.Update
-WScript.Echo "Stores written (Profiles.qvf and PlugIn.qvf) and the printer told to read them."
+' A bookmark for the next job, then the job: a text document printed by the
+' program the shell prints .txt files with (SourceApplication 3 = Other).
+' The print writes the stores (Profiles.qvf and PlugIn.qvf) first.
+WScript.Echo "Bookmark " & tessaly.AddPDFBookmark("Quarterly report", 1, 0, 1) & _
+    ": ""Quarterly report"", level 1, page 1"
+Set shell = CreateObject("WScript.Shell")
+Set fso = CreateObject("Scripting.FileSystemObject")
+document = fso.BuildPath(shell.ExpandEnvironmentStrings("%TEMP%"), "Quarterly report.txt")
+Set stream = fso.CreateTextFile(document, True)
+stream.WriteLine "Quarterly report"
+stream.WriteLine "Figures for the board, printed through the Tessaly SDK."
+stream.Close
+tessaly.SourceApplication = 3  ' Other
+tessaly.PrintDocument document
+WScript.Echo "Printed " & document & " to """ & tessaly.PrinterName & """ through the shell"
 Set font = Nothing
 Set working = Nothing
 Set profile = Nothing

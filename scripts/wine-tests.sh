@@ -2,8 +2,9 @@
 # The script clients of TessalySDK.dll under Wine: registers the DLL of a
 # Windows build in that build's throwaway prefix, then runs every VBScript
 # and JScript test client (tests/*/*_test.vbs, tests/*/*_test.js) with
-# cscript, each behind the shared helpers of its language, and the quickstart
-# client of scripts/quickstart.sh.
+# cscript, each behind the shared helpers of its language, the quickstart
+# client of scripts/quickstart.sh and the samples of clients/samples, whose
+# jobs the Tessaly queue must receive.
 #
 # Wine's cscript exits 0 even when a script stops on an uncaught error, so
 # the exit code proves nothing: every client ends by printing its own count
@@ -51,12 +52,22 @@ fi
 # The print members need the Tessaly queue and a default queue of the
 # user's own; the Office clients need a Word, a PowerPoint and an Excel: the
 # fake Office server, registered for the run as all three.
+# The Tessaly queue writes its jobs to one file; .txt files print with
+# tq_print_text: a new prefix maps no program to .txt, and Wine's notepad /p
+# waits in a print dialog when there is no display.
 printers="$build/tests/printing/tq_test_printers.exe"
+print_text="$build/tests/printing/tq_print_text.exe"
 fake_office="$build/tests/office/office_server/FakeOfficeServer.dll"
-for program in "$printers" "$fake_office"; do
+sample="$build/clients/samples/print_document_sample.exe"
+for program in "$printers" "$print_text" "$fake_office" "$sample"; do
   [ -f "$program" ] || { echo "wine-tests: $program is missing; build first"; exit 1; }
 done
-if ! "$TQ_WINE" "$(windows_path "$printers")" >> "$log" 2>&1 ||
+job="$build/wine-tests.job.ps"
+print_verb="\"$(windows_path "$print_text")\" \"%1\""
+if ! "$TQ_WINE" "$(windows_path "$printers")" "$job" >> "$log" 2>&1 ||
+   ! "$TQ_WINE" reg add 'HKCR\.txt' /ve /d txtfile /f >> "$log" 2>&1 ||
+   ! "$TQ_WINE" reg add 'HKCR\txtfile\shell\print\command' /ve /d "$print_verb" /f \
+     >> "$log" 2>&1 ||
    ! "$TQ_WINE" regsvr32 /s "$(windows_path "$fake_office")" >> "$log" 2>&1; then
   echo "wine-tests: preparing the printers or the fake Office server failed"
   cat "$log"
@@ -113,6 +124,30 @@ else
   failures=$((failures + 1))
 fi
 runs=$((runs + 1))
+
+# The samples as a user runs them; each prints a text document through the
+# shell route, and the job reaches the Tessaly queue's file.
+for sample_run in "cscript //nologo $(windows_path "$root/clients/samples/print_document.vbs")" \
+                  "cscript //nologo $(windows_path "$root/clients/samples/print_document.js")" \
+                  "$(windows_path "$sample")"; do
+  name=clients/samples/$(basename "${sample_run##*\\}")
+  out="$build/wine-tests.$(basename "$name").out"
+  rm -f "$job"
+  runs=$((runs + 1))
+  # shellcheck disable=SC2086 # the command and its options, split on purpose
+  timeout 300 "$TQ_WINE" $sample_run > "$out" 2>&1 || true
+  for _ in $(seq 30); do
+    [ -s "$job" ] && grep -q '%%EOF' "$job" && break
+    sleep 1
+  done
+  if [ "$(last_lines "$out" 1)" = "sample: done" ] && grep -q '%%EOF' "$job" 2> /dev/null; then
+    echo "wine-tests: $name: done, the queue received $(wc -c < "$job") bytes"
+  else
+    echo "wine-tests: $name FAILED (job file: $( [ -s "$job" ] && echo written || echo none))"
+    cat "$out"
+    failures=$((failures + 1))
+  fi
+done
 
 if [ "$runs" -eq 0 ]; then
   echo "wine-tests: no script clients found"

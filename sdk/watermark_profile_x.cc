@@ -7,8 +7,6 @@
 
 namespace tessaly {
 
-const char kWatermarkItemNotFoundMessage[] = "The item by specified name or index does not exists.";
-
 TqvWatermarkProfileX::TqvWatermarkProfileX(std::unique_ptr<TqvWatermarkProfile> profile,
                                            std::weak_ptr<const void> owner,
                                            const CodePage* code_page)

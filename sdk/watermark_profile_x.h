@@ -11,8 +11,6 @@
 
 namespace tessaly {
 
-extern const char kWatermarkItemNotFoundMessage[];
-
 // IqvWatermarkProfileX: one watermark profile opened for editing, owned by
 // the object. The profile writes through the watermark store of the main
 // object's manager, so the object watches the main object: once that is

@@ -5,6 +5,8 @@
 
 namespace tessaly {
 
+const char kWatermarkItemNotFoundMessage[] = "The item by specified name or index does not exists.";
+
 void TqvWatermarkProfile::Open(const std::string& name, TqvWatermarkManager* store) {
   name_ = name;
   store_ = store;

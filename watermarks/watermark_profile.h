@@ -9,6 +9,9 @@ namespace tessaly {
 
 class TqvWatermarkManager;
 
+// The failure of asking a profile for an item it does not have.
+extern const char kWatermarkItemNotFoundMessage[];
+
 // One watermark profile opened for editing. Its items are read once, when
 // it is opened; every change writes the whole profile back through the
 // store. Items handed out belong to the profile.

@@ -65,6 +65,16 @@ void ForEachLine(std::string_view text, F f) {
   }
 }
 
+// The text itself, or its copy in *buffer with CR and LF turned into blanks.
+std::string_view OneLine(std::string_view text, std::string* buffer) {
+  if (text.find_first_of("\r\n") == std::string_view::npos) return text;
+  buffer->assign(text);
+  for (char& c : *buffer) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return *buffer;
+}
+
 size_t TableSize(size_t count) {
   size_t size = 16;
   while (size < count * 2) size *= 2;
@@ -409,15 +419,12 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  std::string one_line;
-  if (std::memchr(value.data(), '\r', value.size()) != nullptr ||
-      std::memchr(value.data(), '\n', value.size()) != nullptr) {
-    one_line.assign(value);
-    for (char& c : one_line) {
-      if (c == '\r' || c == '\n') c = ' ';
-    }
-    value = one_line;
-  }
+  // No name and no value may start a line of its own in the file: a line
+  // break in any of them is stored as a blank.
+  std::string section_line, key_line, value_line;
+  section = OneLine(section, &section_line);
+  key = OneLine(key, &key_line);
+  value = OneLine(value, &value_line);
 
   Section* s = FindSection(section);
   if (s == nullptr) {

@@ -57,8 +57,9 @@ class IniFile {
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view default_value) const;
   // Creates the section at the end and the key at the end of its section
-  // when they are missing. Line breaks in the value are stored as blanks:
-  // a value must never be able to start a line of its own in the file.
+  // when they are missing. Line breaks in the section name, the key and the
+  // value are stored as blanks: nothing written may start a line of its own
+  // in the file.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t default_value) const;

@@ -68,11 +68,22 @@ TEST_F(IniFileTest, EmptySectionIsListedButCountsAsAbsent) {
   EXPECT_EQ(ini_.ReadString("Full", "k", "gone"), "gone");
 }
 
-TEST_F(IniFileTest, ValuesCannotBreakIntoNewLines) {
-  ini_.WriteString("S", "k", "a\r\n[General Settings]\r\nLastProfile=x");
-  ini_.SetText(ini_.Text());
-  EXPECT_EQ(ini_.SectionNames(), std::vector<std::string>{"S"});
-  EXPECT_EQ(ini_.ReadString("S", "k", ""), "a  [General Settings]  LastProfile=x");
+TEST_F(IniFileTest, NothingWrittenBreaksIntoNewLines) {
+  const char kEvil[] = "a\r\n[General Settings]\r\nLastProfile=x\n";
+  struct Case {
+    const char* section;
+    const char* key;
+    const char* value;
+  } cases[] = {{"S", "k", kEvil}, {"S", kEvil, "v"}, {kEvil, "k", "v"}};
+  for (const Case& c : cases) {
+    ini_.SetText("");
+    ini_.WriteString(c.section, c.key, c.value);
+    std::string text = ini_.Text();
+    ini_.SetText(text);
+    EXPECT_EQ(ini_.SectionNames().size(), 1u) << text;
+    EXPECT_EQ(ini_.SectionValues(ini_.SectionNames()[0]).size(), 1u) << text;
+    EXPECT_FALSE(ini_.ValueExists("General Settings", "LastProfile")) << text;
+  }
 }
 
 TEST_F(IniFileTest, Numbers) {

@@ -48,7 +48,7 @@ class PosixMessageBoxes : public RoutedMessageBoxes {
   void ShowDialog(const std::string& text, const std::string& caption, MessageIcon icon) override;
 };
 
-// Windows-1252 converted with iconv; the decimal separator of the C
+// Windows-1252 converted as Windows converts it; the decimal separator of the C
 // library's numeric locale.
 class PosixCodePage : public CodePage {
  public:

@@ -1,6 +1,8 @@
 #include "platform/posix/posix_services.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -175,6 +177,27 @@ bool PosixFileSystem::Remove(const std::string& path) {
 
 bool PosixFileSystem::Replace(const std::string& from, const std::string& to) {
   return DurableRename(NativePath(from), NativePath(to));
+}
+
+std::vector<std::string> PosixFileSystem::FilesStartingWith(const std::string& prefix) {
+  size_t slash = prefix.find_last_of("\\/");
+  std::string folder = slash == std::string::npos ? std::string() : prefix.substr(0, slash + 1);
+  std::string start = prefix.substr(folder.size());
+  std::vector<std::string> paths;
+  DIR* dir = opendir(folder.empty() ? "." : NativePath(folder).c_str());
+  if (dir == nullptr) return paths;
+  while (const dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name.compare(0, start.size(), start) == 0) paths.push_back(folder + name);
+  }
+  closedir(dir);
+  return paths;
+}
+
+uint32_t PosixFileSystem::ProcessId() { return static_cast<uint32_t>(getpid()); }
+
+bool PosixFileSystem::ProcessRuns(uint32_t id) {
+  return kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
 }
 
 void PosixMessageBoxes::ShowDialog(const std::string& text, const std::string& caption,

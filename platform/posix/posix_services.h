@@ -38,6 +38,9 @@ class PosixFileSystem : public FileSystem {
   bool Write(const std::string& path, const std::string& data) override;
   bool Remove(const std::string& path) override;
   bool Replace(const std::string& from, const std::string& to) override;
+  std::vector<std::string> FilesStartingWith(const std::string& prefix) override;
+  uint32_t ProcessId() override;
+  bool ProcessRuns(uint32_t id) override;
   // "C:\a\b" -> "C:/a/b"
   static std::string NativePath(const std::string& path);
 };

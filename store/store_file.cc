@@ -72,7 +72,15 @@ IniFile& TqvStoreFile::Load() {
     if (env_.files->Exists(path_) && !env_.files->Read(path_, &data)) data.clear();
     auto ini = std::make_unique<IniFile>(working_name_, env_.code_page->UpperTable(),
                                          env_.code_page->DecimalSeparator());
-    ini->SetText(DecodeStore(data));
+    try {
+      try {
+      ini->SetText(DecodeStore(data));
+    } catch (const EIniTooLarge& e) {
+      throw EStoreCorrupt(e.what());
+    }
+    } catch (const EIniTooLarge& e) {
+      throw EStoreCorrupt(e.what());
+    }
     ini_ = std::move(ini);
   }
   ++open_count_;

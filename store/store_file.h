@@ -34,9 +34,9 @@ class TqvStoreFile {
 
   // Opens the store: the first open removes the working files of writers
   // that are gone and reads the file into the INI file, each later one only
-  // counts. A missing or unreadable file opens as an empty
-  // store. Throws EStoreCorrupt for a file that does not decode, which
-  // leaves the store closed.
+  // counts. A missing or unreadable file opens as an empty store. Throws
+  // EStoreCorrupt for a file that does not decode or holds more lines or
+  // sections than an INI file takes in, which leaves the store closed.
   IniFile& Load();
   // Writes the store back (3 attempts, 1 s apart) and releases one open;
   // the INI file goes away with the last one. When the file could not be

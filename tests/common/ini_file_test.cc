@@ -4,6 +4,11 @@
 
 #include "platform/fake/fake_services.h"
 
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+#include <malloc.h>
+#define TQ_COUNTS_HEAP 1
+#endif
+
 namespace tessaly {
 namespace {
 
@@ -84,6 +89,27 @@ TEST_F(IniFileTest, NothingWrittenBreaksIntoNewLines) {
     EXPECT_EQ(ini_.SectionValues(ini_.SectionNames()[0]).size(), 1u) << text;
     EXPECT_FALSE(ini_.ValueExists("General Settings", "LastProfile")) << text;
   }
+}
+
+// The shortest lines at the limit of what loading takes in: parsed, they
+// stay within a small multiple of the text; one line more is refused and
+// leaves the file empty.
+TEST_F(IniFileTest, ParsedFormStaysWithinAMultipleOfTheText) {
+  std::string text = "[S]\n";
+  while (text.size() / 4 + 4096 < kMaxIniLines) text += "k=1\n";
+  const size_t lines = text.size() / 4;
+  ASSERT_LE(lines + 1, MaxIniLinesOf(text.size()));
+#ifdef TQ_COUNTS_HEAP
+  size_t before = mallinfo2().uordblks;
+#endif
+  ini_.SetText(text);
+  EXPECT_EQ(ini_.ReadString("s", "K", ""), "1");
+#ifdef TQ_COUNTS_HEAP
+  EXPECT_LT(mallinfo2().uordblks - before, 16 * text.size());
+#endif
+  std::string over = text + std::string(MaxIniLinesOf(text.size()) - lines + 8, '\n');
+  EXPECT_THROW(ini_.SetText(over), EIniTooLarge);
+  EXPECT_TRUE(ini_.SectionNames().empty());
 }
 
 TEST_F(IniFileTest, Numbers) {

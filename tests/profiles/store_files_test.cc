@@ -16,6 +16,13 @@ std::string Text(const FakeEnv& fake, const std::string& path) {
   return Inflate(fake.files.Get(path), kStoreSizeLimit);
 }
 
+std::string ManyLines(const std::string& first, const std::string& line, size_t count) {
+  std::string text = first;
+  text.reserve(first.size() + line.size() * count);
+  for (size_t i = 0; i < count; ++i) text += line;
+  return text;
+}
+
 class StoreFilesTest : public ::testing::Test {
  protected:
   FakeEnv fake_;
@@ -73,6 +80,9 @@ TEST_F(StoreFilesTest, CorruptOrHostileFilesLeaveTheStoreClosed) {
       "not compressed at all",
       Deflate("[General Settings]\r\nLastProfile=x\r\n").substr(0, 12),
       Deflate(std::string(70u << 20, ' ')),  // inflates past the size limit
+      Deflate(ManyLines("[a]\r\n", "a\n", 8u << 20)),     // more lines than a store holds
+      Deflate(ManyLines("[a]\r\n", "\r", 2u << 20)),      // lone CRs end lines too
+      Deflate(ManyLines("", "[a long enough section name]\r\n", 70000)),  // sections
   };
   for (const std::string& body : bodies) {
     FakeEnv fake;

@@ -138,7 +138,9 @@ void PosixRegistry::WriteString(const std::string& key, const std::string& name,
               v.second.second.data + "\n";
     }
   }
-  std::string temp = path_ + ".new";
+  // A temporary file of this process's own: processes that write at once
+  // must not write into each other's.
+  std::string temp = path_ + ".new." + std::to_string(getpid());
   if (!WriteFile(temp, text) || !DurableRename(temp, path_)) {
     unlink(temp.c_str());
     throw Exception("Could not write the registry file " + path_);

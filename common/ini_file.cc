@@ -41,11 +41,13 @@ std::string_view TrimRight(std::string_view s) {
 std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
 
 // The end of the line starting at p: at CR LF, LF or a lone CR.
-// One pass over the bytes: lines are short, and two searches of the library
-// per line cost more than they save.
 const char* LineEnd(const char* p, const char* end) {
-  while (p < end && *p != '\n' && *p != '\r') ++p;
-  return p;
+  const char* eol = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+  if (eol == nullptr) eol = end;
+  if (const void* cr = std::memchr(p, '\r', static_cast<size_t>(eol - p))) {
+    eol = static_cast<const char*>(cr);
+  }
+  return eol;
 }
 
 // Calls f with every trimmed line of text that is neither empty nor a ";"

@@ -523,9 +523,9 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   // none (the stored names have none), so only a new one is looked at.
   std::string value_line;
   value = OneLine(value, &value_line);
+  std::string section_line;
   Section* s = FindSection(section);
   if (s == nullptr) {
-    std::string section_line;
     section = OneLine(section, &section_line);
     s = FindSection(section);
   }

@@ -1,5 +1,6 @@
 #include "common/ini_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -65,6 +66,57 @@ void ForEachLine(std::string_view text, F f) {
   }
 }
 
+// The text itself, or its copy in *buffer with CR and LF turned into blanks.
+std::string_view OneLine(std::string_view text, std::string* buffer) {
+  if (text.empty() || (std::memchr(text.data(), '\r', text.size()) == nullptr &&
+                        std::memchr(text.data(), '\n', text.size()) == nullptr)) {
+    return text;
+  }
+  buffer->assign(text);
+  for (char& c : *buffer) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return *buffer;
+}
+
+// The lines of text as LineEnd ends them: at each LF and each CR that no LF
+// follows (one more when the last line has no end). Sixteen bytes at a time
+// in vector lanes, which count up to 255 before they are added up: loading
+// counts every line of a store, so this runs at close to memory speed.
+size_t CountLines(std::string_view text) {
+  typedef unsigned char Bytes __attribute__((vector_size(16)));
+  const char* p = text.data();
+  size_t n = text.size();
+  if (n == 0) return 0;
+  size_t lines = 1;
+  size_t i = 0;
+  while (i + 17 <= n) {
+    Bytes sum = {};
+    for (int round = 0; round < 255 && i + 17 <= n; ++round, i += 16) {
+      Bytes here, next;
+      std::memcpy(&here, p + i, 16);
+      std::memcpy(&next, p + i + 1, 16);
+      // Each comparison gives 0xFF for true: subtracting it counts one.
+      sum -= static_cast<Bytes>((here == '\n') | ((here == '\r') & (next != '\n')));
+    }
+    for (int k = 0; k < 16; ++k) lines += sum[k];
+  }
+  for (; i + 1 < n; ++i) lines += p[i] == '\n' || (p[i] == '\r' && p[i + 1] != '\n');
+  return lines;
+}
+
+// A slot of a section's key index: the entry's position + 1 in the low
+// bits, the top bits of the key's hash above them, so that most keys that
+// share a run of slots are passed over without comparing their text.
+constexpr uint32_t kSlotBits = 22;
+constexpr uint32_t kSlotPosition = (1u << kSlotBits) - 1;
+
+uint32_t Slot(size_t i, uint32_t hash) {
+  return (hash & ~kSlotPosition) | static_cast<uint32_t>(i + 1);
+}
+
+bool SameTag(uint32_t slot, uint32_t hash) { return ((slot ^ hash) & ~kSlotPosition) == 0; }
+
 size_t TableSize(size_t count) {
   size_t size = 16;
   while (size < count * 2) size *= 2;
@@ -73,15 +125,27 @@ size_t TableSize(size_t count) {
 
 }  // namespace
 
+size_t MaxIniLinesOf(size_t text_size) {
+  return std::min(kMaxIniLines, size_t{4096} + text_size / 4);
+}
+
 IniFile::IniFile(std::string file_name, const unsigned char* upper, char decimal_separator)
-    : file_name_(std::move(file_name)), upper_(upper), decimal_separator_(decimal_separator) {}
+    : file_name_(std::move(file_name)), upper_(upper), decimal_separator_(decimal_separator) {
+  // The bits in which no byte differs from its upper case: in Windows-1252
+  // all but 0x70.
+  unsigned changed = 0;
+  for (int c = 0; c < 256; ++c) changed |= static_cast<unsigned>(c ^ upper_[c]);
+  fold_mask_ = 0x0101010101010101ull * (~changed & 0xFFu);
+}
 
 IniFile::~IniFile() = default;
 
 inline uint32_t IniFile::Hash(std::string_view s) const {
-  // Eight upper-cased bytes at a time: the table lookups run in parallel
-  // and there is one multiplication per word instead of one per byte.
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(s.data());
+  // Eight bytes at a time with the bits that letter case changes masked
+  // off, so that no table lookup is needed: names equal but for case hash
+  // alike, and the few others that fold together are told apart by
+  // SameText.
+  const char* p = s.data();
   size_t n = s.size();
   uint64_t h = n * 0x9E3779B97F4A7C15ull;
   auto mix = [&h](uint64_t w) {
@@ -89,22 +153,43 @@ inline uint32_t IniFile::Hash(std::string_view s) const {
     h ^= h >> 29;
   };
   for (; n >= 8; p += 8, n -= 8) {
-    uint64_t w = 0;
-    for (int i = 0; i < 8; ++i) w |= uint64_t{upper_[p[i]]} << (8 * i);
-    mix(w);
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    mix(w & fold_mask_);
   }
-  if (n > 0) {
+  if (n > 0 && s.size() >= 8) {
+    // The last eight bytes, shifted so that only the n not yet mixed remain.
+    uint64_t w;
+    std::memcpy(&w, p + n - 8, 8);
+    mix((w & fold_mask_) >> (8 * (8 - n)));
+  } else if (n > 0) {
     uint64_t w = 0;
-    for (size_t i = 0; i < n; ++i) w |= uint64_t{upper_[p[i]]} << (8 * i);
-    mix(w);
+    std::memcpy(&w, p, n);
+    mix(w & fold_mask_);
   }
   return static_cast<uint32_t>(h ^ (h >> 32));
 }
 
 inline bool IniFile::SameText(std::string_view a, std::string_view b) const {
   if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (upper_[static_cast<unsigned char>(a[i])] != upper_[static_cast<unsigned char>(b[i])]) {
+  size_t i = 0;
+  // Eight bytes at a time where they are equal or differ in a bit that
+  // letter case never changes; byte by byte through the table otherwise.
+  for (; i + 8 <= a.size(); i += 8) {
+    uint64_t wa, wb;
+    std::memcpy(&wa, a.data() + i, 8);
+    std::memcpy(&wb, b.data() + i, 8);
+    if (wa == wb) continue;
+    if (((wa ^ wb) & fold_mask_) != 0) return false;
+    for (size_t k = i; k < i + 8; ++k) {
+      if (upper_[static_cast<unsigned char>(a[k])] != upper_[static_cast<unsigned char>(b[k])]) {
+        return false;
+      }
+    }
+  }
+  for (; i < a.size(); ++i) {
+    if (a[i] != b[i] &&
+        upper_[static_cast<unsigned char>(a[i])] != upper_[static_cast<unsigned char>(b[i])]) {
       return false;
     }
   }
@@ -171,15 +256,17 @@ void IniFile::IndexSection(const Section& section) const {
   for (size_t i = 0; i < section.entries.size(); ++i) {
     const Entry& e = section.entries[i];
     if (!e.named) continue;
-    size_t pos = Hash(e.key) & mask;
+    uint32_t hash = Hash(e.key);
+    size_t pos = hash & mask;
     bool duplicate = false;
     for (; section.index[pos] != 0; pos = (pos + 1) & mask) {
-      if (SameText(section.entries[section.index[pos] - 1].key, e.key)) {
+      uint32_t slot = section.index[pos];
+      if (SameTag(slot, hash) && SameText(section.entries[(slot & kSlotPosition) - 1].key, e.key)) {
         duplicate = true;  // the first of two equal keys is the one read
         break;
       }
     }
-    if (!duplicate) section.index[pos] = static_cast<uint32_t>(i + 1);
+    if (!duplicate) section.index[pos] = Slot(i, hash);
   }
   section.indexed = true;
 }
@@ -188,19 +275,31 @@ int IniFile::FindEntry(const Section& section, std::string_view key) const {
   if (!section.parsed) Parse(section);
   if (!section.indexed) IndexSection(section);
   size_t mask = section.index.size() - 1;
-  for (size_t pos = Hash(key) & mask; section.index[pos] != 0; pos = (pos + 1) & mask) {
-    uint32_t i = section.index[pos] - 1;
+  uint32_t hash = Hash(key);
+  for (size_t pos = hash & mask; section.index[pos] != 0; pos = (pos + 1) & mask) {
+    uint32_t slot = section.index[pos];
+    if (!SameTag(slot, hash)) continue;
+    uint32_t i = (slot & kSlotPosition) - 1;
     if (SameText(section.entries[i].key, key)) return static_cast<int>(i);
   }
   return -1;
 }
 
-void IniFile::SetText(std::string text) {
+void IniFile::Clear() {
   last_section_ = nullptr;
   sections_.clear();
   section_index_.clear();
   owned_.clear();
+  text_.clear();
+}
+
+void IniFile::SetText(std::string text) {
+  Clear();
   text_ = std::move(text);
+  if (CountLines(text_) > MaxIniLinesOf(text_.size())) {
+    text_.clear();
+    throw EIniTooLarge("The file holds more lines than a store may hold");
+  }
 
   // Only the section headers are found now: a "[" that starts a line (after
   // blanks) whose trimmed line ends with "]". The lines between headers are
@@ -209,6 +308,7 @@ void IniFile::SetText(std::string text) {
   const char* end = begin + text_.size();
   Section* current = nullptr;
   const char* body = nullptr;
+  size_t headers = 0;
   for (const char* p = begin; p < end;) {
     const char* bracket = static_cast<const char*>(std::memchr(p, '[', static_cast<size_t>(end - p)));
     if (bracket == nullptr) break;
@@ -223,6 +323,10 @@ void IniFile::SetText(std::string text) {
     std::string_view line = TrimRight(std::string_view(bracket, static_cast<size_t>(eol - bracket)));
     if (line.back() != ']') continue;
     if (current != nullptr) current->bodies.emplace_back(body, static_cast<size_t>(line_start - body));
+    if (++headers > kMaxIniSections) {
+      Clear();
+      throw EIniTooLarge("The file holds more sections than a store may hold");
+    }
     std::string_view name = Trim(line.substr(1, line.size() - 2));
     current = FindSection(name);
     if (current == nullptr) {
@@ -267,6 +371,11 @@ bool IniLineReader::Next(IniLine* out) {
 }
 
 void IniFile::Parse(const Section& section) const {
+  // Room for every line at once: a vector that doubles as it grows would
+  // hold up to twice the entries' memory.
+  size_t lines = section.entries.size();
+  for (std::string_view body : section.bodies) lines += CountLines(body);
+  section.entries.reserve(lines);
   for (std::string_view body : section.bodies) {
     ForEachLine(body, [&section](std::string_view line) {
       Entry entry;
@@ -409,30 +518,41 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  std::string one_line;
-  if (std::memchr(value.data(), '\r', value.size()) != nullptr ||
-      std::memchr(value.data(), '\n', value.size()) != nullptr) {
-    one_line.assign(value);
-    for (char& c : one_line) {
-      if (c == '\r' || c == '\n') c = ' ';
-    }
-    value = one_line;
-  }
-
+  // No name and no value may start a line of its own in the file: a line
+  // break in any of them is stored as a blank. A name found as it is has
+  // none (the stored names have none), so only a new one is looked at.
+  std::string value_line;
+  value = OneLine(value, &value_line);
+  std::string section_line;
   Section* s = FindSection(section);
+  if (s == nullptr) {
+    section = OneLine(section, &section_line);
+    s = FindSection(section);
+  }
   if (s == nullptr) {
     int32_t slot = -1;
     std::string_view name = Store(&slot, section);
     s = &AddSection(name);
     s->name_slot = slot;
   }
+  std::string key_line;
   int i = FindEntry(*s, key);
+  if (i < 0) {
+    std::string_view one_line = OneLine(key, &key_line);
+    if (one_line.size() != key.size() || one_line.data() != key.data()) {
+      key = one_line;
+      i = FindEntry(*s, key);
+    }
+  }
   if (i >= 0) {
     Entry& e = s->entries[static_cast<size_t>(i)];
     // The key takes the caller's spelling, as a rewritten line would.
     if (e.key != key) e.key = Store(&e.key_slot, key);
     e.value = Store(&e.value_slot, value);
     return;
+  }
+  if (s->entries.size() >= kSlotPosition) {
+    throw EIniTooLarge("A section of an INI file holds at most 4194303 entries");
   }
   Entry e;
   e.key = Store(&e.key_slot, key);
@@ -444,9 +564,10 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
       IndexSection(*s);
     } else {
       size_t mask = s->index.size() - 1;
-      size_t pos = Hash(key) & mask;
+      uint32_t hash = Hash(key);
+      size_t pos = hash & mask;
       while (s->index[pos] != 0) pos = (pos + 1) & mask;
-      s->index[pos] = static_cast<uint32_t>(s->entries.size());
+      s->index[pos] = Slot(s->entries.size() - 1, hash);
     }
   }
 }

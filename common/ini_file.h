@@ -8,7 +8,25 @@
 #include <utility>
 #include <vector>
 
+#include "common/exception.h"
+
 namespace tessaly {
+
+// Text that holds more lines or sections than an INI file takes in: each
+// line and each section costs memory far beyond its bytes once parsed, so
+// loading refuses such text rather than running out of memory later.
+class EIniTooLarge : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// At most this many line breaks in all, and at most one per four bytes of
+// text beyond the first few thousand: a store of a thousand profiles holds
+// a third of a million lines of well over four bytes each. The parsed form
+// of any text taken in then stays within about 16 times its size and 64 MiB.
+constexpr size_t kMaxIniLines = 1u << 20;
+constexpr size_t kMaxIniSections = 1u << 16;
+size_t MaxIniLinesOf(size_t text_size);
 
 // An INI file held in memory: sections and keys in the order they were
 // first added, looked up without regard to letter case (through the ANSI
@@ -31,7 +49,9 @@ class IniFile {
   // empty lines and ";" comments are skipped; "[name]" opens a section (the
   // name trimmed); lines before the first section are ignored; blanks around
   // the first "=" of an entry are removed; a line without "=" is kept as it
-  // is. A section header seen again continues the earlier section.
+  // is. A section header seen again continues the earlier section. Throws
+  // EIniTooLarge, leaving the file empty, for text with more lines than
+  // MaxIniLinesOf its size or more than kMaxIniSections section headers.
   void SetText(std::string text);
   // The layout written to disk: "[name]" CR LF, "key=value" CR LF for each
   // entry, an empty line after each section.
@@ -57,8 +77,9 @@ class IniFile {
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view default_value) const;
   // Creates the section at the end and the key at the end of its section
-  // when they are missing. Line breaks in the value are stored as blanks:
-  // a value must never be able to start a line of its own in the file.
+  // when they are missing. Line breaks in the section name, the key and the
+  // value are stored as blanks: nothing written may start a line of its own
+  // in the file.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t default_value) const;
@@ -88,10 +109,12 @@ class IniFile {
   void IndexSection(const Section& section) const;
   void Parse(const Section& section) const;
   void RebuildSectionIndex();
+  void Clear();
   std::string_view Store(int32_t* slot, std::string_view text);
 
   std::string file_name_;
   const unsigned char* upper_;
+  uint64_t fold_mask_ = 0;  // in each byte, the bits that letter case never changes
   char decimal_separator_;
   std::string text_;
   std::vector<std::unique_ptr<Section>> sections_;

@@ -29,8 +29,11 @@ bool ParseInteger(std::string_view text, int32_t* value) {
     *value = static_cast<int32_t>(v);
     return true;
   }
-  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
-  if (text.empty() || text[0] == '+') return false;
+  // One sign at most: "+" is dropped here and from_chars reads a "-", so
+  // "+-5" must be refused before.
+  bool plus = !text.empty() && text[0] == '+';
+  if (plus) text.remove_prefix(1);
+  if (text.empty() || text[0] == '+' || (plus && text[0] == '-')) return false;
   int32_t v = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
   if (ec != std::errc() || end != text.data() + text.size()) return false;
@@ -52,8 +55,9 @@ bool ParseFloat(std::string_view text, char separator, double* value) {
     }
   }
   const char* begin = buf;
-  if (*begin == '+') ++begin;
-  if (begin == buf + n || *begin == '+') return false;
+  bool plus = *begin == '+';
+  if (plus) ++begin;
+  if (begin == buf + n || *begin == '+' || (plus && *begin == '-')) return false;
   double v = 0;
   auto [end, ec] = std::from_chars(begin, buf + n, v);
   if (ec != std::errc() || end != buf + n) return false;
@@ -62,9 +66,12 @@ bool ParseFloat(std::string_view text, char separator, double* value) {
 }
 
 std::string FormatFloatGeneral(double value, char separator) {
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-  if (value == 0) return "0";
+  // NaN and the infinities have no form that the readers of the files (this
+  // parser and the printer's) take as a number; written as such they would
+  // read back as whatever default each reader has. They are written as 0,
+  // the one value every reader takes and that keeps a position or a width
+  // on the page.
+  if (value == 0 || !std::isfinite(value)) return "0";
 
   // 15 significant digits: d.dddddddddddddde±x
   char buf[64];

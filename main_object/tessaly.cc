@@ -8,6 +8,7 @@
 #include "common/sdk_error.h"
 #include "platform/code_page.h"
 #include "profiles/profile_errors.h"
+#include "profiles/profile_name.h"
 #include "profiles/profile_sections.h"
 
 namespace tessaly {
@@ -36,10 +37,7 @@ bool IsReserved(const std::wstring& name) {
          name.find(L'[') != std::wstring::npos;
 }
 
-// The main object's character rule for new profile names.
-bool ValidName(const std::wstring& name) {
-  return name.find_first_of(L"*/<>?[\\]|") == std::wstring::npos;
-}
+bool ValidName(const std::wstring& name) { return IsValidProfileName(std::wstring_view(name)); }
 
 [[noreturn]] void Fail(int32_t help_context, const char* message) {
   throw SdkError(help_context, message);
@@ -214,6 +212,10 @@ bool TqvTessaly::SaveCurrentProfileAs(const std::wstring& new_name) {
   // The store would take "general settings" for the global settings.
   if (SameIgnoringCase(new_name, kGeneralSettings)) {
     Fail(kHelpProtectedProfile, kProfileProtectedMessage);
+  }
+  RefreshList();
+  if (!Listed(new_name) && !ValidName(new_name)) {
+    Fail(kHelpInvalidProfileName, kInvalidProfileNameMessage);
   }
   return manager_->CopyProfile(current_name_, new_name, true);
 }

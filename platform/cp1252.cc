@@ -39,6 +39,28 @@ std::wstring Cp1252ToWide(const std::string& text) {
   return out;
 }
 
+std::string WideToCp1252(const std::wstring& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (wchar_t w : text) {
+    unsigned code = static_cast<unsigned>(w);
+    char c = '?';
+    if (code < 0x80) {
+      c = static_cast<char>(code);
+    } else {
+      for (unsigned b = 0x80; b < 256; ++b) {
+        unsigned u = kCp1252ToUnicode[b];
+        if (u == code || (u == 0 && b == code)) {
+          c = static_cast<char>(b);
+          break;
+        }
+      }
+    }
+    out += c;
+  }
+  return out;
+}
+
 void BuildCp1252UpperTable(unsigned char table[256]) {
   for (int i = 0; i < 256; ++i) table[i] = static_cast<unsigned char>(i);
   for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 32);

@@ -7,6 +7,7 @@
 #include "common/store_codec.h"
 #include "platform/code_page.h"
 #include "platform/registry.h"
+#include "profiles/profile_name.h"
 #include "profiles/profile_sections.h"
 #include "profiles/store_policy.h"
 
@@ -31,10 +32,9 @@ std::string ReadInstallPath(const Env& env) {
   return kDefaultInstallPath;
 }
 
-// The seven characters a new profile name must not contain.
-bool HasForbiddenCharacter(const std::string& name) {
-  return name.find_first_of("*/?[\\]|") != std::string::npos;
-}
+// The ANSI form is checked: a character the code page lacks has become "?",
+// which the rule refuses.
+bool IsBadName(const std::string& name) { return !IsValidProfileName(std::string_view(name)); }
 
 bool IsProtectedTarget(const std::string& name) {
   return name == kBuiltInProfileName || name == kGeneralSettingsSection ||
@@ -143,7 +143,7 @@ std::unique_ptr<TqvProfileSettings> TqvProfileManager::CreateNewProfile(const st
   // "General Settings" is never listed, yet a profile under that name would
   // fill the global settings with the template's keys.
   if (section == kGeneralSettingsSection) throw Exception(kProfileProtectedMessage);
-  if (HasForbiddenCharacter(section)) throw Exception(kInvalidProfileNameMessage);
+  if (IsBadName(section)) throw Exception(kInvalidProfileNameMessage);
   auto settings = std::make_unique<TqvProfileSettings>(&ProfilesIni(), env_.code_page,
                                                        watermark_store(), section, section, true);
   RefreshProfileList();
@@ -176,7 +176,7 @@ bool TqvProfileManager::CopyProfile(const std::wstring& source, const std::wstri
     if (IsProtectedTarget(to)) throw EProfileCantDelete(kProfileProtectedMessage);
     return overwrite && CopySection(ProfilesIni(), from, to);
   }
-  if (HasForbiddenCharacter(to)) throw EInvalidProfileName(kInvalidProfileNameMessage);
+  if (IsBadName(to)) throw EInvalidProfileName(kInvalidProfileNameMessage);
   return CopySection(ProfilesIni(), from, to);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/sleeper.h"
+#include "platform/working_file.h"
 
 namespace tessaly {
 
@@ -17,11 +18,20 @@ constexpr unsigned kRetryWaitMs = 1000;
 
 bool WriteThrough(const Env& env, const std::string& working_name, const std::string& path,
                   const std::string& text) {
-  // The new content goes to the working file first and then takes the
-  // place of the store file in one step: the printer, which reads the same
-  // file, never finds it missing or half written.
-  return env.files->Write(working_name, EncodeStore(text)) &&
-         env.files->Replace(working_name, path);
+  // The new content goes to a working file first and then takes the place
+  // of the store file in one step: the printer, which reads the same file,
+  // never finds it missing or half written. Each write has a working file
+  // of its own, so that writers of one store in several processes never
+  // spoil each other's.
+  std::string data = EncodeStore(text);
+  std::string working = UniqueWorkingName(*env.files, working_name);
+  bool written = false;
+  try {
+    written = env.files->Write(working, data) && env.files->Replace(working, path);
+  } catch (const std::exception&) {
+  }
+  if (!written && env.files->Exists(working)) env.files->Remove(working);
+  return written;
 }
 
 }  // namespace
@@ -35,14 +45,11 @@ std::string StoreWorkingName(const std::string& path) {
 }
 
 bool ReplaceStoreFile(const Env& env, const std::string& path, const std::string& text) {
-  std::string working_name = StoreWorkingName(path);
-  bool written = false;
   try {
-    written = WriteThrough(env, working_name, path, text);
+    return WriteThrough(env, StoreWorkingName(path), path, text);
   } catch (const std::exception&) {
+    return false;
   }
-  if (!written && env.files->Exists(working_name)) env.files->Remove(working_name);
-  return written;
 }
 
 bool WriteNewStoreFile(const Env& env, const std::string& path, const std::string& text) {
@@ -60,11 +67,20 @@ TqvStoreFile::~TqvStoreFile() = default;
 
 IniFile& TqvStoreFile::Load() {
   if (open_count_ == 0) {
+    RemoveLeftoverWorkingFiles(*env_.files, working_name_);
     std::string data;
     if (env_.files->Exists(path_) && !env_.files->Read(path_, &data)) data.clear();
     auto ini = std::make_unique<IniFile>(working_name_, env_.code_page->UpperTable(),
                                          env_.code_page->DecimalSeparator());
-    ini->SetText(DecodeStore(data));
+    try {
+      try {
+      ini->SetText(DecodeStore(data));
+    } catch (const EIniTooLarge& e) {
+      throw EStoreCorrupt(e.what());
+    }
+    } catch (const EIniTooLarge& e) {
+      throw EStoreCorrupt(e.what());
+    }
     ini_ = std::move(ini);
   }
   ++open_count_;
@@ -88,6 +104,7 @@ void TqvStoreFile::Save() {
   }
   if (--open_count_ == 0) {
     if (env_.files->Exists(working_name_)) env_.files->Remove(working_name_);
+    RemoveLeftoverWorkingFiles(*env_.files, working_name_);
     ini_.reset();
   }
   if (failure) std::rethrow_exception(failure);

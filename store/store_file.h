@@ -12,9 +12,10 @@ namespace tessaly {
 // written.
 bool WriteNewStoreFile(const Env& env, const std::string& path, const std::string& text);
 
-// The working file beside a store file: the folder with its trailing
+// The working name of a store file: the folder with its trailing
 // backslash, another backslash, the name without its last four characters,
-// ".~qvf".
+// ".~qvf". The in-memory INI file carries it; each write goes through a
+// working file named after it and unique to the writer (platform/working_file.h).
 std::string StoreWorkingName(const std::string& path);
 
 // Writes `text` as the store file at `path` through its working file, which
@@ -31,10 +32,11 @@ class TqvStoreFile {
   TqvStoreFile(const Env& env, std::string path);
   ~TqvStoreFile();
 
-  // Opens the store: the first open reads the file into the INI file, each
-  // later one only counts. A missing or unreadable file opens as an empty
-  // store. Throws EStoreCorrupt for a file that does not decode, which
-  // leaves the store closed.
+  // Opens the store: the first open removes the working files of writers
+  // that are gone and reads the file into the INI file, each later one only
+  // counts. A missing or unreadable file opens as an empty store. Throws
+  // EStoreCorrupt for a file that does not decode or holds more lines or
+  // sections than an INI file takes in, which leaves the store closed.
   IniFile& Load();
   // Writes the store back (3 attempts, 1 s apart) and releases one open;
   // the INI file goes away with the last one. When the file could not be

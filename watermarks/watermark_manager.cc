@@ -4,6 +4,7 @@
 #include "common/exception.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
+#include "platform/working_file.h"
 #include "watermarks/item_elements.h"
 
 namespace tessaly {
@@ -174,7 +175,9 @@ bool TqvWatermarkManager::ResetProfile(const std::string& name, bool overwrite) 
 
 void TqvWatermarkManager::Save() {
   std::string data = doc_->SaveUtf8();
-  std::string working = WorkingName(path_);
+  // A working file of this write's own, as for the store files.
+  std::string working = UniqueWorkingName(*env_.files, WorkingName(path_));
+  RemoveLeftoverWorkingFiles(*env_.files, WorkingName(path_));
   if (!env_.files->Write(working, data) || !env_.files->Replace(working, path_)) {
     env_.files->Remove(working);
     throw Exception(FormatMessage1("Cannot create file \"%s\"", path_));

@@ -62,6 +62,21 @@ bool MemoryFileSystem::Replace(const std::string& from, const std::string& to) {
   return true;
 }
 
+std::vector<std::string> MemoryFileSystem::FilesStartingWith(const std::string& prefix) {
+  std::string key = Fold(prefix);
+  size_t slash = key.rfind('\\');
+  std::vector<std::string> paths;
+  for (auto it = files_.lower_bound(key); it != files_.end(); ++it) {
+    if (it->first.compare(0, key.size(), key) != 0) break;
+    if (it->first.rfind('\\') == slash) paths.push_back(it->first);
+  }
+  return paths;
+}
+
+uint32_t MemoryFileSystem::ProcessId() { return process_id_; }
+
+bool MemoryFileSystem::ProcessRuns(uint32_t id) { return ended_.count(id) == 0; }
+
 void MemoryFileSystem::SetReadOnly(const std::string& path, bool read_only) {
   if (read_only) {
     read_only_.insert(Fold(path));

@@ -19,6 +19,12 @@ class MemoryFileSystem : public FileSystem {
   bool Write(const std::string& path, const std::string& data) override;
   bool Remove(const std::string& path) override;
   bool Replace(const std::string& from, const std::string& to) override;
+  std::vector<std::string> FilesStartingWith(const std::string& prefix) override;
+  uint32_t ProcessId() override;
+  bool ProcessRuns(uint32_t id) override;
+  // ProcessId() is 1 unless set; every id runs but those marked as ended.
+  void SetProcessId(uint32_t id) { process_id_ = id; }
+  void EndProcess(uint32_t id) { ended_.insert(id); }
 
   // Folders that exist; a write into another folder fails. Empty (the
   // default) means every folder exists.
@@ -52,6 +58,8 @@ class MemoryFileSystem : public FileSystem {
   bool disk_full_ = false;
   int writes_ = 0;
   int replaces_ = 0;
+  uint32_t process_id_ = 1;
+  std::set<uint32_t> ended_;
 };
 
 }  // namespace tessaly

@@ -1,7 +1,8 @@
 #include "platform/posix/posix_services.h"
 
+#include <dirent.h>
 #include <fcntl.h>
-#include <iconv.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -51,6 +52,39 @@ RegistryData LoadRegistry(const std::string& path, std::map<std::string, std::st
     data[Upper(key)][Upper(name)] = {name, RegistryValue{type.empty() ? 'S' : type[0], value}};
   }
   return data;
+}
+
+bool WriteFile(const std::string& path, const std::string& data) {
+  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = write(fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      close(fd);
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return close(fd) == 0;
+}
+
+bool SyncPath(const std::string& path, int flags) {
+  int fd = open(path.c_str(), flags | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool synced = fsync(fd) == 0;
+  return close(fd) == 0 && synced;
+}
+
+// Puts `from` in the place of `to` so that a crash leaves one of the two
+// whole: the data reaches the disk before the name points at it, and the
+// folder's new entry reaches it before the call returns.
+bool DurableRename(const std::string& from, const std::string& to) {
+  if (!SyncPath(from, O_RDONLY) || std::rename(from.c_str(), to.c_str()) != 0) return false;
+  size_t slash = to.rfind('/');
+  std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : to.substr(0, slash);
+  return SyncPath(folder, O_RDONLY | O_DIRECTORY);
 }
 
 }  // namespace
@@ -104,13 +138,11 @@ void PosixRegistry::WriteString(const std::string& key, const std::string& name,
               v.second.second.data + "\n";
     }
   }
-  std::string temp = path_ + ".new";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out << text;
-    if (!out) throw Exception("Could not write the registry file " + path_);
-  }
-  if (std::rename(temp.c_str(), path_.c_str()) != 0) {
+  // A temporary file of this process's own: processes that write at once
+  // must not write into each other's.
+  std::string temp = path_ + ".new." + std::to_string(getpid());
+  if (!WriteFile(temp, text) || !DurableRename(temp, path_)) {
+    unlink(temp.c_str());
     throw Exception("Could not write the registry file " + path_);
   }
 }
@@ -138,19 +170,7 @@ bool PosixFileSystem::Read(const std::string& path, std::string* data) {
 }
 
 bool PosixFileSystem::Write(const std::string& path, const std::string& data) {
-  int fd = open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      close(fd);
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return close(fd) == 0;
+  return WriteFile(NativePath(path), data);
 }
 
 bool PosixFileSystem::Remove(const std::string& path) {
@@ -158,13 +178,28 @@ bool PosixFileSystem::Remove(const std::string& path) {
 }
 
 bool PosixFileSystem::Replace(const std::string& from, const std::string& to) {
-  std::string src = NativePath(from);
-  // The data must be on disk before the name points at it.
-  int fd = open(src.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  bool synced = fsync(fd) == 0;
-  close(fd);
-  return synced && std::rename(src.c_str(), NativePath(to).c_str()) == 0;
+  return DurableRename(NativePath(from), NativePath(to));
+}
+
+std::vector<std::string> PosixFileSystem::FilesStartingWith(const std::string& prefix) {
+  size_t slash = prefix.find_last_of("\\/");
+  std::string folder = slash == std::string::npos ? std::string() : prefix.substr(0, slash + 1);
+  std::string start = prefix.substr(folder.size());
+  std::vector<std::string> paths;
+  DIR* dir = opendir(folder.empty() ? "." : NativePath(folder).c_str());
+  if (dir == nullptr) return paths;
+  while (const dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name.compare(0, start.size(), start) == 0) paths.push_back(folder + name);
+  }
+  closedir(dir);
+  return paths;
+}
+
+uint32_t PosixFileSystem::ProcessId() { return static_cast<uint32_t>(getpid()); }
+
+bool PosixFileSystem::ProcessRuns(uint32_t id) {
+  return kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
 }
 
 void PosixMessageBoxes::ShowDialog(const std::string& text, const std::string& caption,
@@ -181,22 +216,7 @@ PosixCodePage::PosixCodePage() {
 }
 
 std::string PosixCodePage::ToAnsi(const std::wstring& text) const {
-  std::string out;
-  out.reserve(text.size());
-  // One character at a time, so that an unmappable one becomes "?".
-  iconv_t cd = iconv_open("WINDOWS-1252", "WCHAR_T");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw Exception("Code page conversion unavailable");
-  for (wchar_t w : text) {
-    char* src = reinterpret_cast<char*>(&w);
-    size_t src_left = sizeof w;
-    char c = '?';
-    char* dst = &c;
-    size_t dst_left = 1;
-    if (iconv(cd, &src, &src_left, &dst, &dst_left) == static_cast<size_t>(-1)) c = '?';
-    out += c;
-  }
-  iconv_close(cd);
-  return out;
+  return WideToCp1252(text);
 }
 
 std::wstring PosixCodePage::FromAnsi(const std::string& text) const {

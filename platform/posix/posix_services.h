@@ -38,6 +38,9 @@ class PosixFileSystem : public FileSystem {
   bool Write(const std::string& path, const std::string& data) override;
   bool Remove(const std::string& path) override;
   bool Replace(const std::string& from, const std::string& to) override;
+  std::vector<std::string> FilesStartingWith(const std::string& prefix) override;
+  uint32_t ProcessId() override;
+  bool ProcessRuns(uint32_t id) override;
   // "C:\a\b" -> "C:/a/b"
   static std::string NativePath(const std::string& path);
 };
@@ -48,7 +51,7 @@ class PosixMessageBoxes : public RoutedMessageBoxes {
   void ShowDialog(const std::string& text, const std::string& caption, MessageIcon icon) override;
 };
 
-// Windows-1252 converted with iconv; the decimal separator of the C
+// Windows-1252 converted as Windows converts it; the decimal separator of the C
 // library's numeric locale.
 class PosixCodePage : public CodePage {
  public:

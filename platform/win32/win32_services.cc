@@ -138,6 +138,33 @@ bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+std::vector<std::string> Win32FileSystem::FilesStartingWith(const std::string& prefix) {
+  size_t slash = prefix.find_last_of("\\/");
+  std::string folder = slash == std::string::npos ? std::string() : prefix.substr(0, slash + 1);
+  std::vector<std::string> paths;
+  WIN32_FIND_DATAW found;
+  HANDLE h = FindFirstFileW(AnsiToWide(prefix + "*").c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return paths;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      paths.push_back(folder + WideToAnsi(found.cFileName));
+    }
+  } while (FindNextFileW(h, &found));
+  FindClose(h);
+  return paths;
+}
+
+uint32_t Win32FileSystem::ProcessId() { return GetCurrentProcessId(); }
+
+bool Win32FileSystem::ProcessRuns(uint32_t id) {
+  HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, id);
+  // A process this user may not open still runs.
+  if (h == nullptr) return GetLastError() == ERROR_ACCESS_DENIED;
+  bool runs = WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
+  CloseHandle(h);
+  return runs;
+}
+
 void Win32MessageBoxes::ShowDialog(const std::string& text, const std::string& caption,
                                    MessageIcon icon) {
   static const UINT kIcons[] = {0, MB_ICONERROR, MB_ICONWARNING, MB_ICONINFORMATION};

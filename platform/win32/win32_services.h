@@ -29,6 +29,9 @@ class Win32FileSystem : public FileSystem {
   bool Write(const std::string& path, const std::string& data) override;
   bool Remove(const std::string& path) override;
   bool Replace(const std::string& from, const std::string& to) override;
+  std::vector<std::string> FilesStartingWith(const std::string& prefix) override;
+  uint32_t ProcessId() override;
+  bool ProcessRuns(uint32_t id) override;
 };
 
 // MessageBox with no owner window.

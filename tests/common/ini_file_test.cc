@@ -4,6 +4,11 @@
 
 #include "platform/fake/fake_services.h"
 
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+#include <malloc.h>
+#define TQ_COUNTS_HEAP 1
+#endif
+
 namespace tessaly {
 namespace {
 
@@ -68,11 +73,43 @@ TEST_F(IniFileTest, EmptySectionIsListedButCountsAsAbsent) {
   EXPECT_EQ(ini_.ReadString("Full", "k", "gone"), "gone");
 }
 
-TEST_F(IniFileTest, ValuesCannotBreakIntoNewLines) {
-  ini_.WriteString("S", "k", "a\r\n[General Settings]\r\nLastProfile=x");
-  ini_.SetText(ini_.Text());
-  EXPECT_EQ(ini_.SectionNames(), std::vector<std::string>{"S"});
-  EXPECT_EQ(ini_.ReadString("S", "k", ""), "a  [General Settings]  LastProfile=x");
+TEST_F(IniFileTest, NothingWrittenBreaksIntoNewLines) {
+  const char kEvil[] = "a\r\n[General Settings]\r\nLastProfile=x\n";
+  struct Case {
+    const char* section;
+    const char* key;
+    const char* value;
+  } cases[] = {{"S", "k", kEvil}, {"S", kEvil, "v"}, {kEvil, "k", "v"}};
+  for (const Case& c : cases) {
+    ini_.SetText("");
+    ini_.WriteString(c.section, c.key, c.value);
+    std::string text = ini_.Text();
+    ini_.SetText(text);
+    EXPECT_EQ(ini_.SectionNames().size(), 1u) << text;
+    EXPECT_EQ(ini_.SectionValues(ini_.SectionNames()[0]).size(), 1u) << text;
+    EXPECT_FALSE(ini_.ValueExists("General Settings", "LastProfile")) << text;
+  }
+}
+
+// The shortest lines at the limit of what loading takes in: parsed, they
+// stay within a small multiple of the text; one line more is refused and
+// leaves the file empty.
+TEST_F(IniFileTest, ParsedFormStaysWithinAMultipleOfTheText) {
+  std::string text = "[S]\n";
+  while (text.size() / 4 + 4096 < kMaxIniLines) text += "k=1\n";
+  const size_t lines = text.size() / 4;
+  ASSERT_LE(lines + 1, MaxIniLinesOf(text.size()));
+#ifdef TQ_COUNTS_HEAP
+  size_t before = mallinfo2().uordblks;
+#endif
+  ini_.SetText(text);
+  EXPECT_EQ(ini_.ReadString("s", "K", ""), "1");
+#ifdef TQ_COUNTS_HEAP
+  EXPECT_LT(mallinfo2().uordblks - before, 16 * text.size());
+#endif
+  std::string over = text + std::string(MaxIniLinesOf(text.size()) - lines + 8, '\n');
+  EXPECT_THROW(ini_.SetText(over), EIniTooLarge);
+  EXPECT_TRUE(ini_.SectionNames().empty());
 }
 
 TEST_F(IniFileTest, Numbers) {

@@ -129,6 +129,28 @@ TEST_F(TessalyTest, CreateNewProfileRefusals) {
   EXPECT_EQ(tessaly_->CurrentProfile()->section(), "Last Saved State");
 }
 
+// Names the store could not read back as written: refused by both members
+// that create a profile, with nothing done.
+TEST_F(TessalyTest, NamesTheStoreCannotHoldAreRefused) {
+  AddProfile("Mine", "me");
+  tessaly_->SelectCurrentProfile(L"Mine");
+  const std::wstring bad_names[] = {L"",
+                                    std::wstring(L"a\0b", 3),
+                                    L"Evil\r\nLastProfile=Injected",
+                                    L"tab\there",
+                                    L" leading",
+                                    L"trailing ",
+                                    std::wstring(256, L'x'),
+                                    std::wstring(16 << 20, L'x')};
+  for (const std::wstring& name : bad_names) {
+    std::string shown = std::to_string(name.size()) + " characters";
+    EXPECT_EQ(HelpContextOf([&] { tessaly_->CreateNewProfile(name); }), 6500) << shown;
+    EXPECT_EQ(HelpContextOf([&] { tessaly_->SaveCurrentProfileAs(name); }), 6500) << shown;
+  }
+  EXPECT_EQ(tessaly_->GetProfilesList(), (Names{L"[PDF - Best Quality]", L"Mine"}));
+  EXPECT_TRUE(tessaly_->SaveCurrentProfileAs(std::wstring(255, L'x')));
+}
+
 TEST_F(TessalyTest, CreateNewProfileNeverReachesASectionThroughLetterCase) {
   AddProfile("[PDF - Best Quality]", "template");
   AddProfile("Mine", "me");

@@ -39,10 +39,23 @@ TEST_F(ProfileManagerTest, CreateNewProfile) {
             kProfileProtectedMessage);
   EXPECT_EQ(MessageOf([&] { manager_.CreateNewProfile(L"General Settings"); }),
             kProfileProtectedMessage);
-  for (const wchar_t* bad : {L"a*", L"/a", L"a?b", L"[x", L"x\\y", L"x]", L"|"}) {
+  const std::wstring bad_names[] = {L"a*", L"/a", L"a?b", L"[x", L"x\\y", L"x]", L"|", L"<", L">",
+                                    L"", std::wstring(L"a\0b", 3), L"x\ry", L" a", L"a ",
+                                    L"\x4e00", std::wstring(256, L'n')};
+  for (const std::wstring& bad : bad_names) {
     EXPECT_EQ(MessageOf([&] { manager_.CreateNewProfile(bad); }), kInvalidProfileNameMessage)
-        << bad;
+        << bad.size();
+    EXPECT_THROW(manager_.CopyProfile(L"Mine, v1.0-final", bad, true), EInvalidProfileName);
   }
+}
+
+TEST_F(ProfileManagerTest, ANameCannotInjectLinesIntoTheStore) {
+  std::wstring evil = L"Evil\r\nLastProfile=Injected";
+  EXPECT_EQ(MessageOf([&] { manager_.CreateNewProfile(evil); }), kInvalidProfileNameMessage);
+  // Even written straight into the store, the name stays on its line.
+  manager_.ProfilesIni().WriteString("Last Saved State", "Evil\r\nLastProfile", "Injected");
+  manager_.ProfilesIni().SetText(manager_.ProfilesIni().Text());
+  EXPECT_EQ(manager_.GetLastProfile(), L"[PDF - Best Quality]");
 }
 
 TEST_F(ProfileManagerTest, NewProfileFromEmptyTemplateIsListedOnlyOnceWritten) {

@@ -16,6 +16,13 @@ std::string Text(const FakeEnv& fake, const std::string& path) {
   return Inflate(fake.files.Get(path), kStoreSizeLimit);
 }
 
+std::string ManyLines(const std::string& first, const std::string& line, size_t count) {
+  std::string text = first;
+  text.reserve(first.size() + line.size() * count);
+  for (size_t i = 0; i < count; ++i) text += line;
+  return text;
+}
+
 class StoreFilesTest : public ::testing::Test {
  protected:
   FakeEnv fake_;
@@ -32,7 +39,7 @@ TEST_F(StoreFilesTest, FreshInstallationGetsTheDefaultFiles) {
   EXPECT_EQ(Text(fake_, kPlugIn),
             "[WordSettings]\r\n\r\n[Excel Settings]\r\n\r\n[Ppt Settings]\r\n\r\n"
             "[Document Properties]\r\n\r\n");
-  EXPECT_FALSE(fake_.files.Exists(kWorking));
+  EXPECT_TRUE(fake_.files.FilesStartingWith(kWorking).empty());
   EXPECT_TRUE(fake_.messages.shown.empty());
 }
 
@@ -73,6 +80,9 @@ TEST_F(StoreFilesTest, CorruptOrHostileFilesLeaveTheStoreClosed) {
       "not compressed at all",
       Deflate("[General Settings]\r\nLastProfile=x\r\n").substr(0, 12),
       Deflate(std::string(70u << 20, ' ')),  // inflates past the size limit
+      Deflate(ManyLines("[a]\r\n", "a\n", 8u << 20)),     // more lines than a store holds
+      Deflate(ManyLines("[a]\r\n", "\r", 2u << 20)),      // lone CRs end lines too
+      Deflate(ManyLines("", "[a long enough section name]\r\n", 70000)),  // sections
   };
   for (const std::string& body : bodies) {
     FakeEnv fake;
@@ -115,7 +125,7 @@ TEST_F(StoreFilesTest, ChangesReachTheDiskAtFlushAndAtRelease) {
   EXPECT_EQ(Text(fake_, kProfiles).find("Flushed"), std::string::npos);
   manager.FlushStoreFiles();
   EXPECT_NE(Text(fake_, kProfiles).find("OutputDocumentName=Flushed"), std::string::npos);
-  EXPECT_FALSE(fake_.files.Exists(kWorking));
+  EXPECT_TRUE(fake_.files.FilesStartingWith(kWorking).empty());
 }
 
 TEST_F(StoreFilesTest, AFailedReplaceKeepsTheOldFileAndIsReported) {
@@ -135,7 +145,7 @@ TEST_F(StoreFilesTest, AFailedReplaceKeepsTheOldFileAndIsReported) {
             std::string("Could not write ") + kProfiles +
                 " : Tessaly has encountered error while printing the document. 1001");
   EXPECT_NE(fake_.messages.shown[1].text.find("document. 1004"), std::string::npos);
-  EXPECT_FALSE(fake_.files.Exists(kWorking));
+  EXPECT_TRUE(fake_.files.FilesStartingWith(kWorking).empty());
 }
 
 TEST_F(StoreFilesTest, AFullDiskNeverLeavesAHalfWrittenStore) {
@@ -147,7 +157,7 @@ TEST_F(StoreFilesTest, AFullDiskNeverLeavesAHalfWrittenStore) {
     fake_.files.SetDiskFull(true);
   }
   EXPECT_EQ(fake_.files.Get(kProfiles), before);
-  EXPECT_FALSE(fake_.files.Exists(kWorking));
+  EXPECT_TRUE(fake_.files.FilesStartingWith(kWorking).empty());
   EXPECT_EQ(fake_.messages.shown.size(), 2u);
 }
 
@@ -160,6 +170,34 @@ TEST_F(StoreFilesTest, ReleaseRetriesAfterAFailedWrite) {
   EXPECT_EQ(fake_.sleeper.waits, std::vector<unsigned>{1000});
   EXPECT_TRUE(fake_.messages.shown.empty());
   EXPECT_NE(Text(fake_, kProfiles).find("OutputDocumentName=Second try"), std::string::npos);
+}
+
+// Working files beside the store: a running writer's is never touched, a
+// gone writer's is removed on the next open and release, and a write never
+// goes into another writer's file.
+TEST_F(StoreFilesTest, WorkingFilesOfOtherWriters) {
+  const std::string working = kWorking;
+  struct Case {
+    std::string name;
+    bool stays;
+  } cases[] = {{working + ".7-1", true},      // a running writer mid-write
+               {working + ".8-3", false},     // a writer that is gone
+               {working + ".8-x", true},      // not a working file's name
+               {working + ".backup", true}};
+  fake_.files.EndProcess(8);
+  for (const Case& c : cases) fake_.files.Put(c.name, "theirs");
+  {
+    TqvProfileManager manager(fake_.env);
+    for (const Case& c : cases) EXPECT_EQ(fake_.files.Exists(c.name), c.stays) << c.name;
+    manager.ProfilesIni().WriteString("General Settings", "OutputDocumentName", "Mine");
+    fake_.files.Put(working + ".8-4", "theirs");
+  }
+  for (const Case& c : cases) {
+    EXPECT_EQ(fake_.files.Get(c.name), c.stays ? "theirs" : "") << c.name;
+  }
+  EXPECT_FALSE(fake_.files.Exists(working + ".8-4"));
+  EXPECT_NE(Text(fake_, kProfiles).find("OutputDocumentName=Mine"), std::string::npos);
+  EXPECT_EQ(fake_.files.FilesStartingWith(working + ".1-").size(), 0u);
 }
 
 TEST_F(StoreFilesTest, AddinAccessorsWorkOnThePlugInStoreOrFailClearly) {

@@ -129,7 +129,7 @@ TEST_F(TqstoreTest, SetWritesTypedValuesWholeOrNotAtAll) {
   EXPECT_EQ(full.status, 2);
   EXPECT_NE(full.err.find("it is unchanged"), std::string::npos);
   EXPECT_EQ(fake_.files.Get(kProfiles), before);
-  EXPECT_FALSE(fake_.files.Exists(kWorking));
+  EXPECT_TRUE(fake_.files.FilesStartingWith(kWorking).empty());
 }
 
 TEST_F(TqstoreTest, OutputShapes) {

@@ -126,7 +126,12 @@ fi
 runs=$((runs + 1))
 
 # The samples as a user runs them; each prints a text document through the
-# shell route, and the job reaches the Tessaly queue's file.
+# shell route, and the job reaches the Tessaly queue's file. The Tessaly
+# queue is made the default first: the shell's printing program starts in
+# the background and prints on the default printer of the moment, which a
+# switched job puts back after a second, too soon for a loaded machine.
+"$TQ_WINE" reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device \
+  /d 'Orvane Tessaly,winspool,TESSALY:' /f >> "$log" 2>&1
 for sample_run in "cscript //nologo $(windows_path "$root/clients/samples/print_document.vbs")" \
                   "cscript //nologo $(windows_path "$root/clients/samples/print_document.js")" \
                   "$(windows_path "$sample")"; do

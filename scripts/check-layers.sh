@@ -5,8 +5,10 @@
 # (platform/win32, platform/posix, platform/fake), and that only office/
 # names an Office adapter (office/win32, office/fake). office/win32 is a
 # layer of its own: the one Windows part of office/; tools/tqstore, the
-# administration tool, is portable and may use every portable layer. Run by CTest in the
-# native lane; prints one line per breach and exits 1 when there is any.
+# administration tool, is portable and may use every portable layer;
+# tools/reference, which writes the member reference from the type library,
+# is a Windows program. Run by CTest in the native lane; prints one line per
+# breach and exits 1 when there is any.
 #
 # Usage: bash scripts/check-layers.sh [source-root]
 set -euo pipefail
@@ -29,6 +31,7 @@ declare -A may=(
   [sdk]="common platform store watermarks addin profiles office printing main_object com typelib sdk"
   [server]="common platform store watermarks addin profiles office printing main_object com typelib sdk server"
   [tools/tqstore]="common platform store watermarks addin profiles office printing main_object tools"
+  [tools/reference]="common platform store watermarks addin profiles office printing main_object com tools"
 )
 # Folders that run on every platform: no Windows or COM headers.
 portable="common platform store watermarks addin profiles office printing main_object tools/tqstore"
@@ -45,6 +48,7 @@ while IFS= read -r file; do
   case "$file" in
     office/win32/*) folder=office/win32 ;;
     tools/tqstore/*) folder=tools/tqstore ;;
+    tools/reference/*) folder=tools/reference ;;
   esac
   [ -n "${may[$folder]+set}" ] || continue
   allowed=" ${may[$folder]} "

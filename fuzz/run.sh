@@ -13,7 +13,8 @@ if [ "${1:-}" = "--long" ]; then
   seconds=${2:?"--long needs the seconds per target"}
   shift 2
 fi
-flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
+flags+=" -fno-omit-frame-pointer"
 targets=(fuzz_text_to_font fuzz_watermark_file fuzz_store_codec fuzz_ini_file fuzz_comma_text
          fuzz_setting_reads fuzz_annotation_lists)
 if [ $# -gt 0 ]; then targets=("$@"); fi

@@ -2,17 +2,26 @@
 # Builds the libFuzzer targets with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs each for a short, bounded time.
 # Fails on a crash, a leak, a sanitizer report or a broken round trip.
-# TQ_FUZZ_SECONDS sets the time per target (20 s by default).
+#   bash fuzz/run.sh                  every target for TQ_FUZZ_SECONDS (8 s by default)
+#   bash fuzz/run.sh --long SECONDS   a campaign: every target for SECONDS, one after another
+#   bash fuzz/run.sh ... TARGET...    only the targets named
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/fuzz
-seconds=${TQ_FUZZ_SECONDS:-20}
-flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-targets=(fuzz_text_to_font fuzz_watermark_file)
+seconds=${TQ_FUZZ_SECONDS:-8}
+if [ "${1:-}" = "--long" ]; then
+  seconds=${2:?"--long needs the seconds per target"}
+  shift 2
+fi
+flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
+flags+=" -fno-omit-frame-pointer"
+targets=(fuzz_text_to_font fuzz_watermark_file fuzz_store_codec fuzz_ini_file fuzz_comma_text
+         fuzz_setting_reads fuzz_annotation_lists)
+if [ $# -gt 0 ]; then targets=("$@"); fi
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTQ_FUZZ=ON -DTQ_BENCHMARKS=OFF -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" > /dev/null
-cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
+cmake --build "$build" -j "${TQ_BUILD_JOBS:-$(nproc)}" --target "${targets[@]}"
 
 for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"

@@ -77,11 +77,17 @@ class AutomationObject : public Interface, public ISupportErrorInfo, public IPro
   STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID,
                              DISPID* ids) override {
     if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    // The type library's dispatcher reads the caller's arrays unchecked.
+    if (count > 0 && (!names || !ids)) return E_POINTER;
+    for (UINT i = 0; i < count; ++i) {
+      if (!names[i]) return E_POINTER;
+    }
     return type_info_->vtable->GetIDsOfNames(names, count, ids);
   }
   STDMETHODIMP Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
                       VARIANT* result, EXCEPINFO* exception, UINT* bad_argument) override {
     if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    if (HRESULT checked = CheckDispatchParameters(params); FAILED(checked)) return checked;
     // A script's Set statement assigns with PROPERTYPUTREF. The type library
     // declares its object properties with propput only, so that is the put.
     if (flags == DISPATCH_PROPERTYPUTREF) flags = DISPATCH_PROPERTYPUT;
@@ -163,6 +169,15 @@ class AutomationObject : public Interface, public ISupportErrorInfo, public IPro
    private:
     AutomationObject* self_;
   };
+
+  // What the type library's dispatcher would otherwise read through.
+  static HRESULT CheckDispatchParameters(const DISPPARAMS* params) {
+    if (!params) return E_POINTER;
+    if (params->cArgs > 0 && !params->rgvarg) return E_POINTER;
+    if (params->cNamedArgs > params->cArgs) return E_INVALIDARG;
+    if (params->cNamedArgs > 0 && !params->rgdispidNamedArgs) return E_POINTER;
+    return S_OK;
+  }
 
   bool ImplementsAutomationInterface(REFIID riid) const {
     for (const IID& iid : type_info_->iids) {

@@ -177,6 +177,43 @@ TEST_F(AutomationObjectTest, DispatchGoesThroughTheTypeInformation) {
             DISP_E_UNKNOWNINTERFACE);
 }
 
+// Arrays the caller leaves out or miscounts are answered before the type
+// library's dispatcher reads them.
+TEST_F(AutomationObjectTest, DispatchRefusesMissingCallerArrays) {
+  ComPtr<TestProperties> object = MakeAutomationObject<TestProperties>();
+  ComPtr<IDispatch> dispatch;
+  ASSERT_EQ(object.As(&dispatch), S_OK);
+
+  LPOLESTR names[] = {const_cast<LPOLESTR>(L"Title"), nullptr};
+  DISPID ids[2] = {};
+  EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, nullptr, 1, 0, ids), E_POINTER);
+  EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, names, 1, 0, nullptr), E_POINTER);
+  EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, names, 2, 0, ids), E_POINTER);
+
+  VARIANT argument;
+  VariantInit(&argument);
+  DISPID named = DISPID_PROPERTYPUT;
+  DISPPARAMS no_arguments{nullptr, nullptr, 1, 0};
+  DISPPARAMS no_names{&argument, nullptr, 1, 1};
+  DISPPARAMS more_names_than_arguments{&argument, &named, 1, 2};
+  const struct {
+    DISPPARAMS* params;
+    HRESULT expected;
+  } cases[] = {
+      {nullptr, E_POINTER},
+      {&no_arguments, E_POINTER},
+      {&no_names, E_POINTER},
+      {&more_names_than_arguments, E_INVALIDARG},
+  };
+  for (const auto& c : cases) {
+    VARIANT result;
+    VariantInit(&result);
+    EXPECT_EQ(dispatch->Invoke(201, IID_NULL, 0, DISPATCH_PROPERTYPUT, c.params, &result,
+                               nullptr, nullptr),
+              c.expected);
+  }
+}
+
 // An object whose interface derives from another answers both, and
 // dispatches the inherited members too.
 TEST_F(AutomationObjectTest, DerivedInterfaceServesItsBaseMembers) {

@@ -6,10 +6,10 @@
 #include <malloc.h>
 
 #include <cstdio>
-#include <map>
 #include <ostream>
 #include <string>
 
+#include "bench/ratio_reporter.h"
 #include "common/zlib_stream.h"
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_keys.h"
@@ -86,24 +86,6 @@ void BM_Cat(benchmark::State& state) { RunCommand(state, "cat"); }
 BENCHMARK(BM_RawInflate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Check)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Cat)->Unit(benchmark::kMillisecond);
-
-// Keeps the fastest repetition of every run, for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration) continue;
-      std::string name = run.run_name.function_name;
-      double t = run.GetAdjustedRealTime();
-      if (!times_.count(name) || t < times_[name]) times_[name] = t;
-    }
-  }
-  double Ratio(const std::string& a, const std::string& b) { return times_[a] / times_[b]; }
-
- private:
-  std::map<std::string, double> times_;
-};
 
 }  // namespace
 }  // namespace tessaly

@@ -244,6 +244,14 @@ TEST_F(ServerDllTest, SideBySideWithThe32BitView) {
                                 reinterpret_cast<void**>(created.Out()));
   if (hr == E_NOTIMPL) GTEST_SKIP() << "the main object is not part of this build";
   EXPECT_EQ(hr, S_OK);
+  created.Reset();
+
+  // Wine keeps a ProgID of each view apart: with neither class left, the
+  // second unregistration takes the 32-bit view's copy too.
+  ASSERT_EQ(RunRegsvr32(ServerDllPath(), true), 0u);
+  UnregisterServer(info32, registry);
+  EXPECT_FALSE(registry.KeyExists(RegistryView::k32, L"TessalySDK.qvTessaly"));
+  ASSERT_EQ(RunRegsvr32(ServerDllPath()), 0u);
 }
 
 }  // namespace

@@ -28,23 +28,25 @@ tq_windows_build() {
 }
 
 # tq_windows_builds <out> [target...]
-# The shipped DLL is 32-bit: <out>/win32 (i686) is always built. Its
-# programs run under 32-bit Wine where that is installed and the kernel
-# executes 32-bit programs; elsewhere the same sources are also built for
-# x86_64 in <out>/win64 to run under 64-bit Wine. Sets tq_win_build to the
-# build that runs here and tq_win_arch to its Wine architecture.
+# Both shipped DLLs from the same sources: <out>/win32 (i686, the reference
+# build, for 32-bit hosts) and <out>/win64 (x86_64, for 64-bit hosts). The
+# programs of the i686 build run under 32-bit Wine where that is installed
+# and the kernel executes 32-bit programs; elsewhere those of the x86_64
+# build run under 64-bit Wine. Sets tq_win_build to the build that runs here
+# and tq_win_arch to its Wine architecture.
 tq_windows_builds() {
   local out=$1
   shift
   echo "== windows i686 (mingw-w64)"
   tq_windows_build "$out/win32" i686 "$@"
+  echo "== windows x86_64 (mingw-w64)"
+  tq_windows_build "$out/win64" x86_64 "$@"
   if /usr/lib/wine/wine --version > /dev/null 2>&1; then
     tq_win_build=$out/win32
     tq_win_arch=win32
   else
     echo "== no 32-bit Wine here (not installed, or the kernel runs no 32-bit programs):" \
       "Windows programs run as x86_64 under 64-bit Wine"
-    tq_windows_build "$out/win64" x86_64 "$@"
     tq_win_build=$out/win64
     tq_win_arch=win64
   fi

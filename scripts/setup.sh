@@ -22,6 +22,7 @@ required=(
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
   mingw-w64-tools libz-mingw-w64-dev
   wine wine64 libwine-dev wine64-tools
+  zip wixl msitools
 )
 # Only of use where 32-bit programs run: the Windows tests of the i686 build.
 optional_32bit=(wine32:i386)

@@ -4,7 +4,8 @@
 #   scripts/test.sh native   the native tests, the sanitizer build,
 #                            benchmarks and the fuzz targets
 #   scripts/test.sh windows  the Windows builds, their tests under Wine, the
-#                            script clients and the type library check
+#                            script clients, the type library check, the
+#                            developer kit and the Windows Installer packages
 #   scripts/test.sh [all]    both lanes (what CI runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +21,7 @@ case "$lane" in
 esac
 
 bash scripts/setup.sh
+export TQ_SETUP_DONE=1
 source scripts/lanes.sh
 
 native_lane() {
@@ -47,19 +49,23 @@ native_lane() {
   fi
 }
 
-# The i686 build is always compiled, linked and its type library checked;
-# its tests run where 32-bit Wine does, otherwise those of the x86_64 build.
+# Both widths are always built and both type libraries checked; the tests
+# of the i686 build run where 32-bit Wine does, otherwise those of the
+# x86_64 build.
 windows_lane() {
   tq_windows_builds build
   echo "== windows tests under Wine ($tq_win_arch)"
   source scripts/wine-env.sh "$tq_win_build" "$tq_win_arch"
   ctest --test-dir "$tq_win_build" --output-on-failure -j "$jobs"
   bash scripts/wine-tests.sh "$tq_win_build"
-  # The i686 DLL's type library, read by the program of the build that runs here.
-  if [ "$tq_win_build" = build/win64 ]; then
-    bash scripts/check-typelibs.sh "$tq_win_build" build/win32 build/win64
-  else
-    bash scripts/check-typelibs.sh "$tq_win_build" build/win32
+  # Both DLLs' type libraries, read by the program of the build that runs here.
+  bash scripts/check-typelibs.sh "$tq_win_build" build/win32 build/win64
+  echo "== developer kit and Windows Installer packages"
+  bash scripts/package.sh
+  # The x64 package needs a 64-bit prefix; it is installed last, since its
+  # removal takes the build DLL's registration with it.
+  if [ "$tq_win_arch" = win64 ]; then
+    bash tests/installer/msi-test.sh "$tq_win_build" dist/TessalySDK-*-x64.msi
   fi
   "$TQ_WINESERVER" -k || true
 }

@@ -10,6 +10,21 @@ const char kRegistryError[] = "Error creating system registry entry";
 
 std::wstring ClsidKey(const ClassInfo& info) { return L"CLSID\\" + GuidText(info.clsid); }
 
+RegistryView OtherView(RegistryView view) {
+  return view == RegistryView::k32 ? RegistryView::k64 : RegistryView::k32;
+}
+
+REGSAM ViewFlag(RegistryView view) {
+  return view == RegistryView::k32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+}
+
+// A 32-bit process sees a 64-bit view only under WOW64.
+bool SystemHasView(RegistryView view) {
+  if (view == RegistryView::k32 || sizeof(void*) == 8) return true;
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
 std::wstring LongPath(const std::wstring& path) {
   DWORD n = GetLongPathNameW(path.c_str(), nullptr, 0);
   if (n == 0) return path;
@@ -49,6 +64,14 @@ std::vector<RegistryValue> ClassRegistryValues(const ClassInfo& info,
   };
 }
 
+RegistryView ViewOf(const ClassInfo& info) {
+  return info.syskind == SYS_WIN64 ? RegistryView::k64 : RegistryView::k32;
+}
+
+bool IsSharedKey(const ClassInfo& info, const std::wstring& key) {
+  return key == info.prog_id || key.rfind(info.prog_id + L"\\", 0) == 0;
+}
+
 std::vector<std::wstring> ClassRegistryKeys(const ClassInfo& info) {
   const std::wstring clsid = ClsidKey(info);
   return {
@@ -74,13 +97,19 @@ void RegisterServer(const ClassInfo& info, ITypeLib* library, const std::wstring
   std::wstring long_path = LongPath(module_path);
   registry.RegisterTypeLibrary(library, long_path, FolderOf(long_path));
   for (const RegistryValue& value : ClassRegistryValues(info, InprocServerPath(long_path))) {
-    registry.SetValue(value);
+    registry.SetValue(ViewOf(info), value);
   }
 }
 
 void UnregisterServer(const ClassInfo& info, ServerRegistry& registry) {
+  const RegistryView view = ViewOf(info);
+  const bool other_view_registered =
+      registry.KeyExists(OtherView(view), ClsidKey(info) + L"\\InprocServer32");
   registry.UnregisterTypeLibrary(info);
-  for (const std::wstring& key : ClassRegistryKeys(info)) registry.DeleteKey(key);
+  for (const std::wstring& key : ClassRegistryKeys(info)) {
+    if (other_view_registered && IsSharedKey(info, key)) continue;
+    registry.DeleteKey(view, key);
+  }
 }
 
 void Win32ServerRegistry::RegisterTypeLibrary(ITypeLib* library, const std::wstring& path,
@@ -90,11 +119,11 @@ void Win32ServerRegistry::RegisterTypeLibrary(ITypeLib* library, const std::wstr
           "Registering the type library");
 }
 
-void Win32ServerRegistry::SetValue(const RegistryValue& value) {
+void Win32ServerRegistry::SetValue(RegistryView view, const RegistryValue& value) {
   HKEY key = nullptr;
   if (RegCreateKeyExW(HKEY_CLASSES_ROOT, value.key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_READ | KEY_CREATE_SUB_KEY | KEY_SET_VALUE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS) {
+                      KEY_READ | KEY_CREATE_SUB_KEY | KEY_SET_VALUE | ViewFlag(view), nullptr,
+                      &key, nullptr) != ERROR_SUCCESS) {
     throw Exception(kRegistryError);
   }
   LONG result = RegSetValueExW(
@@ -110,8 +139,19 @@ void Win32ServerRegistry::UnregisterTypeLibrary(const ClassInfo& info) {
                       info.syskind);
 }
 
-void Win32ServerRegistry::DeleteKey(const std::wstring& key) {
-  RegDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+void Win32ServerRegistry::DeleteKey(RegistryView view, const std::wstring& key) {
+  RegDeleteKeyExW(HKEY_CLASSES_ROOT, key.c_str(), ViewFlag(view), 0);
+}
+
+bool Win32ServerRegistry::KeyExists(RegistryView view, const std::wstring& key) {
+  if (!SystemHasView(view)) return false;
+  HKEY handle = nullptr;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ | ViewFlag(view), &handle) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(handle);
+  return true;
 }
 
 }  // namespace tessaly

@@ -1,6 +1,8 @@
 // The class factory's rules and the registration entries, in process, with
 // object creators and a registry that record what happens.
 
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include "com/class_info.h"
@@ -164,24 +166,39 @@ TEST(ClassInfoTest, ReadFromTheCoclassEntry) {
   }
 }
 
-// Records registration steps; fails the step numbered `fail_at` (1 = the
-// type library) and every deletion.
+// Records registration steps and keeps the keys written, per view the way
+// 64-bit Windows keeps them: CLSID and Interface keys apart in each view,
+// every other key shared. Fails the step numbered `fail_at` (1 = the type
+// library).
 class RecordingRegistry : public ServerRegistry {
  public:
   void RegisterTypeLibrary(ITypeLib*, const std::wstring& path,
                            const std::wstring& help_directory) override {
     Step(L"typelib " + path + L" " + help_directory);
   }
-  void SetValue(const RegistryValue& value) override {
+  void SetValue(RegistryView view, const RegistryValue& value) override {
     Step(value.key + L" [" + value.name + L"] = " + value.value);
+    keys.insert(Stored(view, value.key));
   }
   void UnregisterTypeLibrary(const ClassInfo&) override { steps.push_back(L"untypelib"); }
-  void DeleteKey(const std::wstring& key) override { steps.push_back(L"delete " + key); }
+  void DeleteKey(RegistryView view, const std::wstring& key) override {
+    steps.push_back(L"delete " + key);
+    keys.erase(Stored(view, key));
+  }
+  bool KeyExists(RegistryView view, const std::wstring& key) override {
+    return keys.count(Stored(view, key)) > 0;
+  }
 
   std::vector<std::wstring> steps;
+  std::set<std::wstring> keys;  // "32:" or "64:" before a key of one view
   size_t fail_at = 0;
 
  private:
+  static std::wstring Stored(RegistryView view, const std::wstring& key) {
+    bool apart = key.rfind(L"CLSID\\", 0) == 0 || key.rfind(L"Interface\\", 0) == 0;
+    if (!apart) return key;
+    return (view == RegistryView::k32 ? L"32:" : L"64:") + key;
+  }
   void Step(const std::wstring& text) {
     if (steps.size() + 1 == fail_at) throw Exception("Error creating system registry entry");
     steps.push_back(text);
@@ -236,6 +253,39 @@ TEST(RegistrationTest, UnregistrationDeletesSubkeysFirst) {
       L"delete " + clsid,
   };
   EXPECT_EQ(registry.steps, expected);
+}
+
+// Both DLLs registered side by side on 64-bit Windows: unregistering either
+// leaves every key the other reads; unregistering the second leaves nothing.
+TEST(RegistrationTest, EachViewKeepsWhatTheOtherNeeds) {
+  ComApartment apartment;
+  ClassInfo info64 = ReadClassInfo(ServerTypeLibrary(), CLSID_qvTessaly, "TqvTessaly");
+  ClassInfo info32 = info64;
+  info32.syskind = SYS_WIN32;
+  info64.syskind = SYS_WIN64;
+  const std::wstring path32 = L"C:\\Program Files (x86)\\TessalySDK.dll";
+  const std::wstring path64 = L"C:\\Program Files\\TessalySDK.dll";
+  struct Case {
+    const ClassInfo& gone;
+    const ClassInfo& kept;
+    RegistryView gone_view;
+    RegistryView kept_view;
+  };
+  const Case cases[] = {{info32, info64, RegistryView::k32, RegistryView::k64},
+                        {info64, info32, RegistryView::k64, RegistryView::k32}};
+  for (const Case& c : cases) {
+    RecordingRegistry registry;
+    RegisterServer(info32, ServerTypeLibrary(), path32, registry);
+    RegisterServer(info64, ServerTypeLibrary(), path64, registry);
+    UnregisterServer(c.gone, registry);
+    for (const RegistryValue& value : ClassRegistryValues(c.kept, L"")) {
+      EXPECT_TRUE(registry.KeyExists(c.kept_view, value.key)) << std::string(
+          value.key.begin(), value.key.end());
+    }
+    EXPECT_FALSE(registry.KeyExists(c.gone_view, ClassRegistryKeys(c.gone).back()));
+    UnregisterServer(c.kept, registry);
+    EXPECT_TRUE(registry.keys.empty()) << "the second unregistration removes the shared keys";
+  }
 }
 
 TEST(RegistrationTest, PathsWithABlankGoInShortForm) {

@@ -1,7 +1,8 @@
 // TessalySDK.dll as COM clients meet it: registered with regsvr32 in the
 // throwaway prefix, created by CLSID and by ProgID, its class object and
-// DllCanUnloadNow, registration and unregistration twice, and the short
-// path of a copy in a folder with a blank.
+// DllCanUnloadNow, registration and unregistration twice, the short path of
+// a copy in a folder with a blank, and registration beside the DLL of the
+// other width.
 
 #include <windows.h>
 
@@ -10,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include "com/com_ptr.h"
+#include "com/class_info.h"
 #include "com/com_text.h"
+#include "server/registration.h"
 #include "tests/server/server_test_support.h"
 #include "typelib/TessalySDK.h"
 
@@ -202,6 +205,53 @@ TEST_F(ServerDllTest, CreatedByClsidAndByProgId) {
   ComPtr<ISupportErrorInfo> support;
   ASSERT_EQ(by_clsid.As(&support), S_OK);
   EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID_IqvTessaly), S_OK);
+}
+
+// The 64-bit DLL registered by regsvr32 beside the class of the 32-bit DLL
+// in the 32-bit view: unregistering either leaves the other registered, and
+// the class is created by ProgID in this process's view.
+TEST_F(ServerDllTest, SideBySideWithThe32BitView) {
+  if (sizeof(void*) != 8) GTEST_SKIP() << "a 64-bit program sees both views";
+  ScopedInstallFolder install;
+  ComPtr<ITypeLib> library;
+  ASSERT_EQ(LoadTypeLibEx(ServerDllPath().c_str(), REGKIND_NONE, library.Out()), S_OK);
+  ClassInfo info32 = ReadClassInfo(library.Get(), CLSID_qvTessaly, "TqvTessaly");
+  info32.syskind = SYS_WIN32;
+  const std::wstring path32 = L"C:\\Program Files (x86)\\Tessaly\\TessalySDK.dll";
+  Win32ServerRegistry registry;
+  auto register32 = [&] {
+    for (const RegistryValue& value : ClassRegistryValues(info32, path32)) {
+      registry.SetValue(RegistryView::k32, value);
+    }
+  };
+
+  register32();
+  ASSERT_EQ(RunRegsvr32(ServerDllPath(), true), 0u);
+  for (const RegistryValue& value : ClassRegistryValues(info32, path32)) {
+    EXPECT_TRUE(registry.KeyExists(RegistryView::k32, value.key))
+        << std::string(value.key.begin(), value.key.end());
+  }
+  EXPECT_FALSE(registry.KeyExists(RegistryView::k64, std::wstring(kClsidKey)));
+
+  ASSERT_EQ(RunRegsvr32(ServerDllPath()), 0u);
+  UnregisterServer(info32, registry);
+  EXPECT_FALSE(registry.KeyExists(RegistryView::k32, std::wstring(kClsidKey)));
+  ExpectRegistered(ServerDllPath());
+  CLSID clsid;
+  ASSERT_EQ(CLSIDFromProgID(L"TessalySDK.qvTessaly", &clsid), S_OK);
+  ComPtr<IDispatch> created;
+  HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                                reinterpret_cast<void**>(created.Out()));
+  if (hr == E_NOTIMPL) GTEST_SKIP() << "the main object is not part of this build";
+  EXPECT_EQ(hr, S_OK);
+  created.Reset();
+
+  // Wine keeps a ProgID of each view apart: with neither class left, the
+  // second unregistration takes the 32-bit view's copy too.
+  ASSERT_EQ(RunRegsvr32(ServerDllPath(), true), 0u);
+  UnregisterServer(info32, registry);
+  EXPECT_FALSE(registry.KeyExists(RegistryView::k32, L"TessalySDK.qvTessaly"));
+  ASSERT_EQ(RunRegsvr32(ServerDllPath()), 0u);
 }
 
 }  // namespace

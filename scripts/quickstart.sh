@@ -8,8 +8,9 @@
 # the shell. Shows the job the queue received and the stores. Installs what
 # is missing first.
 #
-# The shipped DLL is 32-bit; on a kernel that cannot run 32-bit programs the
-# same sources are built for x86_64 and run under 64-bit Wine instead.
+# Both widths of the DLL are built; the client drives the i686 one under
+# 32-bit Wine where the kernel runs 32-bit programs, the x86_64 one under
+# 64-bit Wine elsewhere.
 # TQ_BUILD_ROOT names the folder of the builds (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."

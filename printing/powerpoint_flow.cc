@@ -11,6 +11,7 @@
 #include "platform/screen.h"
 #include "printing/document_info.h"
 #include "printing/flow_manager.h"
+#include "printing/link_targets.h"
 #include "printing/office_text.h"
 #include "watermarks/value_text.h"
 
@@ -158,14 +159,8 @@ class PowerPointFlow {
         links_.SetDestPage(DestinationSlide(Ansi(sub_address)));
         links_.SetDestRect({});
       } else {
-        const std::wstring address = link->Address();
-        if (IsInternetAddress(*env_.code_page, address)) {
-          links_.SetHyperLinkType(kLinkInternet);
-          links_.SetURI(Ansi(address));
-        } else {
-          links_.SetHyperLinkType(kLinkFileAttachment);
-          links_.SetFileName(Ansi(PresentationPath() + L"\\" + address));
-        }
+        WriteOutsideTarget(links_, *env_.code_page, link->Address(),
+                           [this]() -> const std::wstring& { return PresentationPath(); });
       }
       ++link_;
     }
@@ -194,11 +189,6 @@ class PowerPointFlow {
   }
 
   std::string Ansi(const std::wstring& text) const { return env_.code_page->ToAnsi(text); }
-
-  // TxqvLinkType.
-  static constexpr int32_t kLinkWithinDocument = 0;
-  static constexpr int32_t kLinkInternet = 1;
-  static constexpr int32_t kLinkFileAttachment = 2;
 
   const Env& env_;
   PowerPointPresentation& presentation_;

@@ -12,6 +12,7 @@
 #include "platform/screen.h"
 #include "printing/document_info.h"
 #include "printing/flow_manager.h"
+#include "printing/link_targets.h"
 #include "printing/office_text.h"
 #include "profiles/profile_manager.h"
 
@@ -265,14 +266,8 @@ class WordFlow {
       WriteDestination(sub_address);
       return;
     }
-    std::wstring address = link.Address();
-    if (IsInternetAddress(*env_.code_page, address)) {
-      links_.SetHyperLinkType(kLinkInternet);
-      links_.SetURI(Ansi(address));
-    } else {
-      links_.SetHyperLinkType(kLinkFileAttachment);
-      links_.SetFileName(Ansi(DocumentPath() + L"\\" + address));
-    }
+    WriteOutsideTarget(links_, *env_.code_page, link.Address(),
+                       [this]() -> const std::wstring& { return DocumentPath(); });
   }
 
   // The destination is the bookmark named exactly `sub_address`; the last
@@ -372,11 +367,6 @@ class WordFlow {
 
   // Word's hyperlink type of a link on an inline picture.
   static constexpr int32_t kWordPictureLink = 2;
-  // TxqvLinkType.
-  static constexpr int32_t kLinkWithinDocument = 0;
-  static constexpr int32_t kLinkInternet = 1;
-  static constexpr int32_t kLinkFileAttachment = 2;
-
   const Env& env_;
   WordApplication& word_;
   WordDocument& document_;

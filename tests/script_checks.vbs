@@ -60,3 +60,24 @@ End Sub
 Sub PrintSummary()
   WScript.Echo passed & " passed, " & failed & " failed"
 End Sub
+
+' The print clients: the log a fake Office application writes (the file at
+' log_path), and the user's default printer queue.
+Const kDevice = "HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows\Device"
+Dim log_path
+
+Function LogText()
+  LogText = vbCrLf
+  If fso.FileExists(log_path) Then LogText = vbCrLf & fso.OpenTextFile(log_path).ReadAll()
+End Function
+
+' Whether a line of the log begins with `start`.
+Function Logged(start)
+  Logged = InStr(1, LogText(), vbCrLf & start, vbBinaryCompare) > 0
+End Function
+
+Function DefaultQueue()
+  Dim fields
+  fields = Split(shell.RegRead(kDevice), ",")
+  DefaultQueue = fields(0)
+End Function

@@ -8,9 +8,8 @@
 UseNewInstallation "tessaly-excel-"
 
 Const kFakeKey = "HKCU\Software\Tessaly Tests\Fake Excel\"
-Const kDevice = "HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows\Device"
 Const kPrevious = "Test Office Printer"
-Dim folder, workbook, description, log_path, tessaly
+Dim folder, workbook, description, tessaly
 ' Wine's file system object leaves a NUL at the end of some of its texts.
 folder = Replace(install, Chr(0), "")
 workbook = folder & "\Budget.xls"
@@ -37,22 +36,6 @@ Sub Arrange(failure)
   f.Close
   If fso.FileExists(log_path) Then fso.DeleteFile log_path
 End Sub
-
-Function LogText()
-  LogText = vbCrLf
-  If fso.FileExists(log_path) Then LogText = vbCrLf & fso.OpenTextFile(log_path).ReadAll()
-End Function
-
-' Whether a line of the log begins with `start`.
-Function Logged(start)
-  Logged = InStr(1, LogText(), vbCrLf & start, vbBinaryCompare) > 0
-End Function
-
-Function DefaultQueue()
-  Dim fields
-  fields = Split(shell.RegRead(kDevice), ",")
-  DefaultQueue = fields(0)
-End Function
 
 Dim plugin_lines, line, locale
 Check "default before", DefaultQueue(), kPrevious

@@ -8,9 +8,8 @@
 UseNewInstallation "tessaly-powerpoint-"
 
 Const kFakeKey = "HKCU\Software\Tessaly Tests\Fake PowerPoint\"
-Const kDevice = "HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows\Device"
 Const kPrevious = "Test Office Printer"
-Dim folder, presentation, description, log_path, tessaly
+Dim folder, presentation, description, tessaly
 ' Wine's file system object leaves a NUL at the end of some of its texts.
 folder = Replace(install, Chr(0), "")
 presentation = folder & "\Talk.ppt"
@@ -44,22 +43,6 @@ Sub Arrange(failure)
   f.Close
   If fso.FileExists(log_path) Then fso.DeleteFile log_path
 End Sub
-
-Function LogText()
-  LogText = vbCrLf
-  If fso.FileExists(log_path) Then LogText = vbCrLf & fso.OpenTextFile(log_path).ReadAll()
-End Function
-
-' Whether a line of the log begins with `start`.
-Function Logged(start)
-  Logged = InStr(1, LogText(), vbCrLf & start, vbBinaryCompare) > 0
-End Function
-
-Function DefaultQueue()
-  Dim fields
-  fields = Split(shell.RegRead(kDevice), ",")
-  DefaultQueue = fields(0)
-End Function
 
 Dim plugin_lines, line
 Check "default before", DefaultQueue(), kPrevious

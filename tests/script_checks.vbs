@@ -81,3 +81,35 @@ Function DefaultQueue()
   fields = Split(shell.RegRead(kDevice), ",")
   DefaultQueue = fields(0)
 End Function
+
+' Each of `lines` in the PlugIn text the fake logged at the print-out;
+' `line_end` vbCrLf matches whole lines, "" their beginnings.
+Sub CheckPlugInAtPrintOut(lines, line_end)
+  Dim line
+  For Each line In lines
+    Check "PlugIn at the print-out: " & line, Logged("PrintOut.PlugIn: " & line & line_end), True
+  Next
+End Sub
+
+' After a job the previous queue is the default again; "qvPD" and "qvPP"
+' stay raised after a print and are lowered after a failure.
+Sub CheckAfterJob(failed, previous)
+  Dim after, flag
+  after = "after a print"
+  flag = "1"
+  If failed Then
+    after = "after a failure"
+    flag = "0"
+  End If
+  Check "default " & Replace(after, " a print", ""), DefaultQueue(), previous
+  Check "qvPD " & after, shell.RegRead(kTessalyKey & "qvPD"), flag
+  Check "qvPP " & after, shell.RegRead(kTessalyKey & "qvPP"), flag
+End Sub
+
+' The end of a print client: the fakes' test key removed (Wine's RegDelete
+' fails on it, reg.exe does not), the installation put back, the summary.
+Sub EndPrintClient()
+  shell.Run "reg delete ""HKCU\Software\Tessaly Tests"" /f", 0, True
+  RestoreInstallation
+  PrintSummary
+End Sub

@@ -37,7 +37,7 @@ Sub Arrange(failure)
   If fso.FileExists(log_path) Then fso.DeleteFile log_path
 End Sub
 
-Dim plugin_lines, line, locale
+Dim plugin_lines, locale
 Check "default before", DefaultQueue(), kPrevious
 Set tessaly = CreateObject("TessalySDK.qvTessaly")
 '' Excel's calls carry the user's default locale (Wine's GetLocale answers nothing).
@@ -53,12 +53,8 @@ Check "the open workbook is activated", Logged("Workbook.Activate()" & locale), 
 Check "the open workbook is not opened again", Logged("Workbooks.Open("), False
 plugin_lines = Array("Headings Count=2", "Heading Name1=Sales", "Heading Page1=1", _
     "Heading Name2=Costs", "Heading Page2=7")
-For Each line In plugin_lines
-  Check "PlugIn at the print-out: " & line, Logged("PrintOut.PlugIn: " & line & vbCrLf), True
-Next
-Check "default after", DefaultQueue(), kPrevious
-Check "qvPD after a print", shell.RegRead(kTessalyKey & "qvPD"), "1"
-Check "qvPP after a print", shell.RegRead(kTessalyKey & "qvPP"), "1"
+CheckPlugInAtPrintOut plugin_lines, vbCrLf
+CheckAfterJob False, kPrevious
 
 Arrange ""
 tessaly.SourceApplication = 1
@@ -71,12 +67,7 @@ tessaly.PrintExcelDocument workbook
 CheckError "failed Excel call", &H80041D5B, "The sheets are busy."
 On Error GoTo 0
 Check "nothing printed", Logged("Workbook.PrintOut("), False
-Check "default after a failure", DefaultQueue(), kPrevious
-Check "qvPD after a failure", shell.RegRead(kTessalyKey & "qvPD"), "0"
-Check "qvPP after a failure", shell.RegRead(kTessalyKey & "qvPP"), "0"
+CheckAfterJob True, kPrevious
 
 Set tessaly = Nothing
-' Wine's RegDelete fails on these: reg.exe removes the key.
-shell.Run "reg delete ""HKCU\Software\Tessaly Tests"" /f", 0, True
-RestoreInstallation
-PrintSummary
+EndPrintClient

@@ -44,7 +44,7 @@ Sub Arrange(failure)
   If fso.FileExists(log_path) Then fso.DeleteFile log_path
 End Sub
 
-Dim plugin_lines, line
+Dim plugin_lines
 Check "default before", DefaultQueue(), kPrevious
 Set tessaly = CreateObject("TessalySDK.qvTessaly")
 tessaly.OfficeAddinSettings.PptPresentationNotestoPDFNotes = True
@@ -61,12 +61,8 @@ plugin_lines = Array("Document Comment Count=1", "DocumentCommentText1=Greet the
     "Heading Vert Pos1=96", "Heading Page1=1", "Hyperlink Count=1", _
     "Hyperlink URI1=http://www.example.org", "Hyperlink Page Number1=2", _
     "Hyperlink Left Pos1=116", "Hyperlink Right Pos1=308", "Hyperlink Bottom Pos1=164")
-For Each line In plugin_lines
-  Check "PlugIn at the print-out: " & line, Logged("PrintOut.PlugIn: " & line & vbCrLf), True
-Next
-Check "default after", DefaultQueue(), kPrevious
-Check "qvPD after a print", shell.RegRead(kTessalyKey & "qvPD"), "1"
-Check "qvPP after a print", shell.RegRead(kTessalyKey & "qvPP"), "1"
+CheckPlugInAtPrintOut plugin_lines, vbCrLf
+CheckAfterJob False, kPrevious
 
 Arrange ""
 tessaly.SourceApplication = 2
@@ -79,12 +75,7 @@ tessaly.PrintPowerPointPresentation presentation
 CheckError "failed PowerPoint call", &H80041D5A, "The slides cannot be counted now."
 On Error GoTo 0
 Check "nothing printed", Logged("Presentation.PrintOut("), False
-Check "default after a failure", DefaultQueue(), kPrevious
-Check "qvPD after a failure", shell.RegRead(kTessalyKey & "qvPD"), "0"
-Check "qvPP after a failure", shell.RegRead(kTessalyKey & "qvPP"), "0"
+CheckAfterJob True, kPrevious
 
 Set tessaly = Nothing
-' Wine's RegDelete fails on these: reg.exe removes the key.
-shell.Run "reg delete ""HKCU\Software\Tessaly Tests"" /f", 0, True
-RestoreInstallation
-PrintSummary
+EndPrintClient

@@ -49,7 +49,7 @@ Sub Arrange(failure)
   If fso.FileExists(log_path) Then fso.DeleteFile log_path
 End Sub
 
-Dim plugin_lines, line
+Dim plugin_lines
 Check "default before", DefaultQueue(), kPrevious
 Set tessaly = CreateObject("TessalySDK.qvTessaly")
 
@@ -64,12 +64,8 @@ plugin_lines = Array("Headings Count=2", "Heading Name1=Intro", "Heading Vert Po
     "Heading Page1=1", "Heading Name2=Mark", "Heading Page2=2", "Hyperlink Count=3", _
     "Hyperlink URI1=http://www.example.org", "Document Comment Count=1", _
     "DocumentCommentText1=Check the figures", "Doc Title=Quarterly report")
-For Each line In plugin_lines
-  Check "PlugIn at the print-out: " & line, Logged("PrintOut.PlugIn: " & line), True
-Next
-Check "default after", DefaultQueue(), kPrevious
-Check "qvPD after a print", shell.RegRead(kTessalyKey & "qvPD"), "1"
-Check "qvPP after a print", shell.RegRead(kTessalyKey & "qvPP"), "1"
+CheckPlugInAtPrintOut plugin_lines, ""
+CheckAfterJob False, kPrevious
 
 Arrange "Comments.Count=The comments cannot be read now."
 On Error Resume Next
@@ -77,12 +73,7 @@ tessaly.PrintWordDocument document
 CheckError "failed Word call", &H80041D59, "The comments cannot be read now."
 On Error GoTo 0
 Check "nothing printed", Logged("Application.PrintOut("), False
-Check "default after a failure", DefaultQueue(), kPrevious
-Check "qvPD after a failure", shell.RegRead(kTessalyKey & "qvPD"), "0"
-Check "qvPP after a failure", shell.RegRead(kTessalyKey & "qvPP"), "0"
+CheckAfterJob True, kPrevious
 
 Set tessaly = Nothing
-' Wine's RegDelete fails on these: reg.exe removes the key.
-shell.Run "reg delete ""HKCU\Software\Tessaly Tests"" /f", 0, True
-RestoreInstallation
-PrintSummary
+EndPrintClient

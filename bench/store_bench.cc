@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "bench/ratio_reporter.h"
+#include "bench/raw_inflate.h"
 #include "common/ini_file.h"
 #include "common/zlib_stream.h"
 #include "platform/fake/fake_env.h"
@@ -51,16 +52,8 @@ const std::string& ProfilesFile() {
   return file;
 }
 
-// zlib alone: one call into a buffer of the right size.
 void BM_RawInflate(benchmark::State& state) {
-  const std::string& file = ProfilesFile();
-  std::string out(ProfilesText().size(), '\0');
-  for (auto _ : state) {
-    uLongf size = static_cast<uLongf>(out.size());
-    uncompress(reinterpret_cast<Bytef*>(out.data()), &size,
-               reinterpret_cast<const Bytef*>(file.data()), static_cast<uLong>(file.size()));
-    benchmark::DoNotOptimize(out.data());
-  }
+  RunRawInflate(state, ProfilesFile(), ProfilesText().size());
 }
 
 void BM_Load(benchmark::State& state) {

@@ -1,7 +1,6 @@
 // tqstore check and cat on a 1,000-profile store, each measured against
 // raw zlib inflate of the same file in the same run.
 #include <benchmark/benchmark.h>
-#include <zlib.h>
 
 #include <malloc.h>
 
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "bench/ratio_reporter.h"
+#include "bench/raw_inflate.h"
 #include "common/zlib_stream.h"
 #include "platform/fake/fake_env.h"
 #include "profiles/profile_keys.h"
@@ -59,14 +59,7 @@ class NullBuffer : public std::streambuf {
 };
 
 void BM_RawInflate(benchmark::State& state) {
-  const std::string& file = ProfilesFile();
-  std::string out(ProfilesText().size(), '\0');
-  for (auto _ : state) {
-    uLongf size = static_cast<uLongf>(out.size());
-    uncompress(reinterpret_cast<Bytef*>(out.data()), &size,
-               reinterpret_cast<const Bytef*>(file.data()), static_cast<uLong>(file.size()));
-    benchmark::DoNotOptimize(out.data());
-  }
+  RunRawInflate(state, ProfilesFile(), ProfilesText().size());
 }
 
 void RunCommand(benchmark::State& state, const char* command) {

@@ -28,23 +28,29 @@ std::string Inflate(std::string_view data, size_t limit) {
   if (data.empty()) return out;
   z_stream z{};
   if (inflateInit(&z) != Z_OK) throw Exception("Could not start decompression");
-  // INI text shrinks several times over: room for that avoids most of the
-  // copying as the output grows.
-  out.reserve(std::min(limit, data.size() * 8));
+  // INI text shrinks tens of times over. Address space for that much is
+  // reserved at once (pages are only touched as they are written), so the
+  // text is rarely moved as it grows; the output is handed to zlib in
+  // pieces that stay in the cache between being cleared and being written,
+  // and zlib copies only the last 32 KB of each piece into its window.
+  size_t room = data.size() < limit / 64 ? data.size() * 64 : limit + 1;
+  out.reserve(std::max(std::min(kInflatePiece, limit + 1), room));
   z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
   z.avail_in = static_cast<uInt>(data.size());
   int rc = Z_OK;
   while (rc != Z_STREAM_END) {
-    if (out.size() >= limit) {
+    if (out.size() > limit) {
       inflateEnd(&z);
       throw Exception("The file inflates past the size limit of a store");
     }
+    // No more room than one byte past the limit is ever given.
     size_t used = out.size();
-    out.resize(used + kInflateChunk);
+    size_t piece = std::min(kInflatePiece, limit + 1 - used);
+    out.resize(used + piece);
     z.next_out = reinterpret_cast<Bytef*>(out.data() + used);
-    z.avail_out = static_cast<uInt>(kInflateChunk);
+    z.avail_out = static_cast<uInt>(piece);
     rc = inflate(&z, Z_NO_FLUSH);
-    out.resize(used + kInflateChunk - z.avail_out);
+    out.resize(used + piece - z.avail_out);
     if (rc == Z_STREAM_END) break;
     // Z_BUF_ERROR with input left over cannot happen here: output space was
     // given. Without input it means the stream is truncated.
@@ -55,6 +61,8 @@ std::string Inflate(std::string_view data, size_t limit) {
   }
   inflateEnd(&z);
   if (out.size() > limit) throw Exception("The file inflates past the size limit of a store");
+  // Give back reserved room far beyond what the text needs.
+  if (out.capacity() > 2 * out.size() + kInflatePiece) out.shrink_to_fit();
   return out;
 }
 

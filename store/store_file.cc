@@ -73,11 +73,7 @@ IniFile& TqvStoreFile::Load() {
     auto ini = std::make_unique<IniFile>(working_name_, env_.code_page->UpperTable(),
                                          env_.code_page->DecimalSeparator());
     try {
-      try {
       ini->SetText(DecodeStore(data));
-    } catch (const EIniTooLarge& e) {
-      throw EStoreCorrupt(e.what());
-    }
     } catch (const EIniTooLarge& e) {
       throw EStoreCorrupt(e.what());
     }

@@ -8,8 +8,8 @@ namespace tessaly {
 namespace {
 
 TEST(ZlibStreamTest, RoundTripsAtChunkBoundaries) {
-  for (size_t size : {size_t{0}, size_t{1}, kInflateChunk - 1, kInflateChunk, 2 * kInflateChunk,
-                      2 * kInflateChunk + 1}) {
+  for (size_t size : {size_t{0}, size_t{1}, kInflatePiece - 1, kInflatePiece, 2 * kInflatePiece,
+                      2 * kInflatePiece + 1}) {
     std::string text(size, 'x');
     for (size_t i = 0; i < size; ++i) text[i] = static_cast<char>('a' + (i * 7919) % 26);
     EXPECT_EQ(Inflate(Deflate(text), kStoreSizeLimit), text) << size;

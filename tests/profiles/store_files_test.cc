@@ -111,8 +111,8 @@ TEST_F(StoreFilesTest, CorruptOrHostileFilesLeaveTheStoreClosed) {
 TEST_F(StoreFilesTest, TextOfExactlyTwoInflationChunksIsReadCompletely) {
   std::string text = "[General Settings]\r\nOutputDocumentName=";
   std::string tail = "\r\n";
-  text += std::string(2 * kInflateChunk - text.size() - tail.size() - 3, 'n') + "end" + tail;
-  ASSERT_EQ(text.size(), 2 * kInflateChunk);
+  text += std::string(2 * kInflatePiece - text.size() - tail.size() - 3, 'n') + "end" + tail;
+  ASSERT_EQ(text.size(), 2 * kInflatePiece);
   fake_.files.Put(kProfiles, Deflate(text));
   TqvProfileManager manager(fake_.env);
   std::wstring name = manager.OutputDocumentName();

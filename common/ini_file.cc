@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <optional>
 
 #include "common/number_format.h"
 
@@ -11,14 +12,18 @@ namespace tessaly {
 struct IniFile::Section {
   std::string_view name;
   int32_t name_slot = -1;
+  uint32_t hash = 0;
+  std::vector<uint64_t> folded_name;
   // Until the section is first used, its lines stay unparsed in the loaded
   // text: one range per header of that name in the file.
   mutable std::vector<std::string_view> bodies;
   mutable bool parsed = true;
   mutable std::vector<Entry> entries;
   // Open-addressing index of the named entries (position + 1, 0 = free),
-  // built on the first search of the section.
+  // built on the first search of the section, and the folded keys of the
+  // entries it holds (Entry::folded is where each key's words start).
   mutable std::vector<uint32_t> index;
+  mutable std::vector<uint64_t> folded_keys;
   mutable bool indexed = false;
 };
 
@@ -131,67 +136,100 @@ size_t MaxIniLinesOf(size_t text_size) {
 
 IniFile::IniFile(std::string file_name, const unsigned char* upper, char decimal_separator)
     : file_name_(std::move(file_name)), upper_(upper), decimal_separator_(decimal_separator) {
-  // The bits in which no byte differs from its upper case: in Windows-1252
-  // all but 0x70.
-  unsigned changed = 0;
-  for (int c = 0; c < 256; ++c) changed |= static_cast<unsigned>(c ^ upper_[c]);
-  fold_mask_ = 0x0101010101010101ull * (~changed & 0xFFu);
+  ascii_letters_ = true;
+  for (int c = 0; c < 0x80; ++c) {
+    int upper_case = c >= 'a' && c <= 'z' ? c - 0x20 : c;
+    if (upper_[c] != upper_case) ascii_letters_ = false;
+  }
 }
 
 IniFile::~IniFile() = default;
 
-inline uint32_t IniFile::Hash(std::string_view s) const {
-  // Eight bytes at a time with the bits that letter case changes masked
-  // off, so that no table lookup is needed: names equal but for case hash
-  // alike, and the few others that fold together are told apart by
-  // SameText.
-  const char* p = s.data();
-  size_t n = s.size();
-  uint64_t h = n * 0x9E3779B97F4A7C15ull;
-  auto mix = [&h](uint64_t w) {
+namespace {
+
+constexpr uint64_t kEachByte = 0x0101010101010101ull;
+
+}  // namespace
+
+inline uint64_t IniFile::FoldWord(uint64_t w) const {
+  uint64_t upper_half = (w >> 7) & kEachByte;
+  uint64_t table_lanes = upper_half;
+  if (ascii_letters_) {
+    // Below 0x80 the letters a-z lose 0x20, eight lanes at once; the
+    // lanes from the upper half are cleared first so that no sum carries.
+    uint64_t ascii = w & ~(upper_half * 0xFF);
+    uint64_t lower = (ascii + kEachByte * (0x80 - 'a')) & ~(ascii + kEachByte * (0x80 - 'z' - 1)) &
+                     (kEachByte * 0x80);
+    w -= lower >> 2;
+  } else {
+    table_lanes = kEachByte;
+  }
+  for (; table_lanes != 0; table_lanes &= table_lanes - 1) {
+    int shift = __builtin_ctzll(table_lanes);
+    uint64_t c = (w >> shift) & 0xFF;
+    w ^= (c ^ upper_[c]) << shift;
+  }
+  return w;
+}
+
+namespace {
+
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "words are read little-endian");
+
+uint64_t Load64(const char* p) {
+  uint64_t w;
+  std::memcpy(&w, p, 8);
+  return w;
+}
+
+uint32_t Load32(const char* p) {
+  uint32_t w;
+  std::memcpy(&w, p, 4);
+  return w;
+}
+
+// The last n (1 to 7) bytes of a text of `size` bytes ending at end, as the
+// low bytes of a word, the others zero. Whole loads only, so that nothing
+// waits for bytes stored one by one.
+uint64_t Tail(const char* end, size_t n, size_t size) {
+  if (size >= 8) return Load64(end - 8) >> (8 * (8 - n));
+  const char* p = end - n;
+  if (n >= 4) return Load32(p) | (uint64_t{Load32(end - 4)} << (8 * (n - 4)));
+  return uint64_t{static_cast<unsigned char>(p[0])} |
+         (uint64_t{static_cast<unsigned char>(p[n / 2])} << (8 * (n / 2))) |
+         (uint64_t{static_cast<unsigned char>(p[n - 1])} << (8 * (n - 1)));
+}
+
+}  // namespace
+
+IniFile::Folded::Folded(const IniFile& ini, std::string_view text) : size_(text.size()) {
+  size_t count = (size_ + 7) / 8;
+  uint64_t* words = inline_;
+  if (count > kInlineWords) {
+    heap_.resize(count);
+    words = heap_.data();
+  }
+  const char* p = text.data();
+  uint64_t h = size_ * 0x9E3779B97F4A7C15ull;
+  auto add = [&h, &words](size_t i, uint64_t w) {
+    words[i] = w;
     h = (h ^ w) * 0xFF51AFD7ED558CCDull;
     h ^= h >> 29;
   };
-  for (; n >= 8; p += 8, n -= 8) {
-    uint64_t w;
-    std::memcpy(&w, p, 8);
-    mix(w & fold_mask_);
+  size_t whole = size_ / 8;
+  for (size_t i = 0; i < whole; ++i) add(i, ini.FoldWord(Load64(p + 8 * i)));
+  if (size_t n = size_ % 8) {
+    // Bytes past the end stay zero whatever the table makes of zero.
+    add(whole, ini.FoldWord(Tail(p + size_, n, size_)) & ((uint64_t{1} << (8 * n)) - 1));
   }
-  if (n > 0 && s.size() >= 8) {
-    // The last eight bytes, shifted so that only the n not yet mixed remain.
-    uint64_t w;
-    std::memcpy(&w, p + n - 8, 8);
-    mix((w & fold_mask_) >> (8 * (8 - n)));
-  } else if (n > 0) {
-    uint64_t w = 0;
-    std::memcpy(&w, p, n);
-    mix(w & fold_mask_);
-  }
-  return static_cast<uint32_t>(h ^ (h >> 32));
+  hash_ = static_cast<uint32_t>(h ^ (h >> 32));
 }
 
-inline bool IniFile::SameText(std::string_view a, std::string_view b) const {
-  if (a.size() != b.size()) return false;
-  size_t i = 0;
-  // Eight bytes at a time where they are equal or differ in a bit that
-  // letter case never changes; byte by byte through the table otherwise.
-  for (; i + 8 <= a.size(); i += 8) {
-    uint64_t wa, wb;
-    std::memcpy(&wa, a.data() + i, 8);
-    std::memcpy(&wb, b.data() + i, 8);
-    if (wa == wb) continue;
-    if (((wa ^ wb) & fold_mask_) != 0) return false;
-    for (size_t k = i; k < i + 8; ++k) {
-      if (upper_[static_cast<unsigned char>(a[k])] != upper_[static_cast<unsigned char>(b[k])]) {
-        return false;
-      }
-    }
-  }
-  for (; i < a.size(); ++i) {
-    if (a[i] != b[i] &&
-        upper_[static_cast<unsigned char>(a[i])] != upper_[static_cast<unsigned char>(b[i])]) {
-      return false;
-    }
+bool IniFile::Folded::Same(size_t size, const uint64_t* words) const {
+  if (size != size_) return false;
+  const uint64_t* mine = data();
+  for (size_t i = 0, count = (size_ + 7) / 8; i < count; ++i) {
+    if (mine[i] != words[i]) return false;
   }
   return true;
 }
@@ -211,39 +249,59 @@ void IniFile::RebuildSectionIndex() {
   section_index_.assign(TableSize(sections_.size()), 0);
   size_t mask = section_index_.size() - 1;
   for (size_t i = 0; i < sections_.size(); ++i) {
-    std::string_view name = sections_[i]->name;
+    const Section& section = *sections_[i];
     // A repeated name keeps the first section reachable.
-    if (FindSection(name) != nullptr) continue;
-    size_t pos = Hash(name) & mask;
-    while (section_index_[pos] != 0) pos = (pos + 1) & mask;
-    section_index_[pos] = static_cast<uint32_t>(i + 1);
+    bool repeated = false;
+    size_t pos = section.hash & mask;
+    for (; section_index_[pos] != 0; pos = (pos + 1) & mask) {
+      const Section& other = *sections_[section_index_[pos] - 1];
+      if (other.name.size() == section.name.size() && other.folded_name == section.folded_name) {
+        repeated = true;
+        break;
+      }
+    }
+    if (!repeated) section_index_[pos] = static_cast<uint32_t>(i + 1);
   }
 }
 
 IniFile::Section* IniFile::FindSection(std::string_view name) const {
-  // Callers mostly read and write many keys of one section in a row.
-  if (last_section_ != nullptr && SameText(last_section_->name, name)) return last_section_;
+  // Callers mostly read and write many keys of one section in a row, and
+  // spell its name the same way each time: that spelling is compared as it
+  // is before anything is folded.
+  if (last_section_ != nullptr && name == last_spelling_) return last_section_;
+  Folded folded(*this, name);
+  Section* s = last_section_ != nullptr &&
+                       folded.Same(last_section_->name.size(), last_section_->folded_name.data())
+                   ? last_section_
+                   : FindSection(folded);
+  if (s != nullptr) {
+    last_section_ = s;
+    last_spelling_.assign(name);
+  }
+  return s;
+}
+
+IniFile::Section* IniFile::FindSection(const Folded& name) const {
   if (section_index_.empty()) return nullptr;
   size_t mask = section_index_.size() - 1;
-  for (size_t pos = Hash(name) & mask; section_index_[pos] != 0; pos = (pos + 1) & mask) {
+  for (size_t pos = name.hash() & mask; section_index_[pos] != 0; pos = (pos + 1) & mask) {
     Section* s = sections_[section_index_[pos] - 1].get();
-    if (SameText(s->name, name)) {
-      last_section_ = s;
-      return s;
-    }
+    if (s->hash == name.hash() && name.Same(s->name.size(), s->folded_name.data())) return s;
   }
   return nullptr;
 }
 
-IniFile::Section& IniFile::AddSection(std::string_view name) {
+IniFile::Section& IniFile::AddSection(std::string_view name, const Folded& folded) {
   auto section = std::make_unique<Section>();
   section->name = name;
+  section->hash = folded.hash();
+  section->folded_name.assign(folded.data(), folded.data() + folded.words());
   sections_.push_back(std::move(section));
   if (sections_.size() * 2 > section_index_.size()) {
     RebuildSectionIndex();
   } else {
     size_t mask = section_index_.size() - 1;
-    size_t pos = Hash(name) & mask;
+    size_t pos = folded.hash() & mask;
     while (section_index_[pos] != 0) pos = (pos + 1) & mask;
     section_index_[pos] = static_cast<uint32_t>(sections_.size());
   }
@@ -252,35 +310,46 @@ IniFile::Section& IniFile::AddSection(std::string_view name) {
 
 void IniFile::IndexSection(const Section& section) const {
   section.index.assign(TableSize(section.entries.size()), 0);
+  section.folded_keys.clear();
   size_t mask = section.index.size() - 1;
   for (size_t i = 0; i < section.entries.size(); ++i) {
-    const Entry& e = section.entries[i];
+    Entry& e = section.entries[i];
     if (!e.named) continue;
-    uint32_t hash = Hash(e.key);
+    Folded key(*this, e.key);
+    uint32_t hash = key.hash();
     size_t pos = hash & mask;
     bool duplicate = false;
     for (; section.index[pos] != 0; pos = (pos + 1) & mask) {
       uint32_t slot = section.index[pos];
-      if (SameTag(slot, hash) && SameText(section.entries[(slot & kSlotPosition) - 1].key, e.key)) {
+      const Entry& other = section.entries[(slot & kSlotPosition) - 1];
+      if (SameTag(slot, hash) && key.Same(other.key.size(), &section.folded_keys[other.folded])) {
         duplicate = true;  // the first of two equal keys is the one read
         break;
       }
     }
-    if (!duplicate) section.index[pos] = Slot(i, hash);
+    if (duplicate) continue;
+    section.index[pos] = Slot(i, hash);
+    AddFoldedKey(section, &e, key);
   }
   section.indexed = true;
 }
 
-int IniFile::FindEntry(const Section& section, std::string_view key) const {
+void IniFile::AddFoldedKey(const Section& section, Entry* entry, const Folded& key) const {
+  entry->folded = static_cast<uint32_t>(section.folded_keys.size());
+  section.folded_keys.insert(section.folded_keys.end(), key.data(), key.data() + key.words());
+}
+
+int IniFile::FindEntry(const Section& section, const Folded& key) const {
   if (!section.parsed) Parse(section);
   if (!section.indexed) IndexSection(section);
   size_t mask = section.index.size() - 1;
-  uint32_t hash = Hash(key);
+  uint32_t hash = key.hash();
   for (size_t pos = hash & mask; section.index[pos] != 0; pos = (pos + 1) & mask) {
     uint32_t slot = section.index[pos];
     if (!SameTag(slot, hash)) continue;
     uint32_t i = (slot & kSlotPosition) - 1;
-    if (SameText(section.entries[i].key, key)) return static_cast<int>(i);
+    const Entry& e = section.entries[i];
+    if (key.Same(e.key.size(), &section.folded_keys[e.folded])) return static_cast<int>(i);
   }
   return -1;
 }
@@ -328,9 +397,10 @@ void IniFile::SetText(std::string text) {
       throw EIniTooLarge("The file holds more sections than a store may hold");
     }
     std::string_view name = Trim(line.substr(1, line.size() - 2));
-    current = FindSection(name);
+    Folded folded(*this, name);
+    current = FindSection(folded);
     if (current == nullptr) {
-      current = &AddSection(name);
+      current = &AddSection(name, folded);
       current->parsed = false;
     }
     body = eol;
@@ -482,8 +552,9 @@ std::vector<std::pair<std::string, std::string>> IniFile::SectionValues(
 }
 
 void IniFile::EraseSection(std::string_view section) {
+  Folded name(*this, section);
   for (size_t i = 0; i < sections_.size(); ++i) {
-    if (SameText(sections_[i]->name, section)) {
+    if (name.Same(sections_[i]->name.size(), sections_[i]->folded_name.data())) {
       sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(i));
       RebuildSectionIndex();
       return;
@@ -498,14 +569,14 @@ bool IniFile::ValueExists(std::string_view section, std::string_view key) const 
 const std::string_view* IniFile::Find(std::string_view section, std::string_view key) const {
   const Section* s = FindSection(section);
   if (s == nullptr) return nullptr;
-  int i = FindEntry(*s, key);
+  int i = FindEntry(*s, Folded(*this, key));
   return i < 0 ? nullptr : &s->entries[static_cast<size_t>(i)].value;
 }
 
 void IniFile::DeleteKey(std::string_view section, std::string_view key) {
   Section* s = FindSection(section);
   if (s == nullptr) return;
-  int i = FindEntry(*s, key);
+  int i = FindEntry(*s, Folded(*this, key));
   if (i < 0) return;
   s->entries.erase(s->entries.begin() + i);
   s->indexed = false;
@@ -527,21 +598,23 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   Section* s = FindSection(section);
   if (s == nullptr) {
     section = OneLine(section, &section_line);
-    s = FindSection(section);
-  }
-  if (s == nullptr) {
-    int32_t slot = -1;
-    std::string_view name = Store(&slot, section);
-    s = &AddSection(name);
-    s->name_slot = slot;
+    Folded name(*this, section);
+    s = FindSection(name);
+    if (s == nullptr) {
+      int32_t slot = -1;
+      s = &AddSection(Store(&slot, section), name);
+      s->name_slot = slot;
+    }
   }
   std::string key_line;
-  int i = FindEntry(*s, key);
+  std::optional<Folded> folded(std::in_place, *this, key);
+  int i = FindEntry(*s, *folded);
   if (i < 0) {
     std::string_view one_line = OneLine(key, &key_line);
     if (one_line.size() != key.size() || one_line.data() != key.data()) {
       key = one_line;
-      i = FindEntry(*s, key);
+      folded.emplace(*this, key);
+      i = FindEntry(*s, *folded);
     }
   }
   if (i >= 0) {
@@ -558,17 +631,17 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   e.key = Store(&e.key_slot, key);
   e.value = Store(&e.value_slot, value);
   s->entries.push_back(e);
-  // Keep a built index current; grow it before it gets half full.
-  if (s->indexed) {
-    if (s->entries.size() * 2 > s->index.size()) {
-      IndexSection(*s);
-    } else {
-      size_t mask = s->index.size() - 1;
-      uint32_t hash = Hash(key);
-      size_t pos = hash & mask;
-      while (s->index[pos] != 0) pos = (pos + 1) & mask;
-      s->index[pos] = Slot(s->entries.size() - 1, hash);
-    }
+  // FindEntry indexed the section; keep the index current and grow it
+  // before it gets half full.
+  if (s->entries.size() * 2 > s->index.size()) {
+    IndexSection(*s);
+  } else {
+    size_t mask = s->index.size() - 1;
+    uint32_t hash = folded->hash();
+    size_t pos = hash & mask;
+    while (s->index[pos] != 0) pos = (pos + 1) & mask;
+    s->index[pos] = Slot(s->entries.size() - 1, hash);
+    AddFoldedKey(*s, &s->entries.back(), *folded);
   }
 }
 

@@ -97,16 +97,40 @@ class IniFile {
     std::string_view value;
     int32_t key_slot = -1;    // owned storage of the key, when not in text_
     int32_t value_slot = -1;  // owned storage of the value, when not in text_
+    uint32_t folded = 0;      // where the folded key starts in the section's index
     bool named = true;        // false for a line without "="
   };
   struct Section;
 
-  uint32_t Hash(std::string_view s) const;
-  bool SameText(std::string_view a, std::string_view b) const;
+  // A name in upper case through the table, eight bytes to a word with the
+  // last word padded by zero bytes, and its hash: names that differ only
+  // in letter case have the same words. Lookups fold the name asked for
+  // once and compare words; sections and indexed keys keep their folded
+  // words.
+  class Folded {
+   public:
+    Folded(const IniFile& ini, std::string_view text);
+    size_t words() const { return (size_ + 7) / 8; }
+    const uint64_t* data() const { return heap_.empty() ? inline_ : heap_.data(); }
+    uint32_t hash() const { return hash_; }
+    // True for the folded words of a name of `size` bytes equal to these.
+    bool Same(size_t size, const uint64_t* words) const;
+
+   private:
+    static constexpr size_t kInlineWords = 8;
+    uint64_t inline_[kInlineWords];
+    std::vector<uint64_t> heap_;
+    size_t size_;
+    uint32_t hash_;
+  };
+
+  uint64_t FoldWord(uint64_t w) const;
   Section* FindSection(std::string_view name) const;
-  Section& AddSection(std::string_view name);
-  int FindEntry(const Section& section, std::string_view key) const;
+  Section* FindSection(const Folded& name) const;
+  Section& AddSection(std::string_view name, const Folded& folded);
+  int FindEntry(const Section& section, const Folded& key) const;
   void IndexSection(const Section& section) const;
+  void AddFoldedKey(const Section& section, Entry* entry, const Folded& key) const;
   void Parse(const Section& section) const;
   void RebuildSectionIndex();
   void Clear();
@@ -114,12 +138,13 @@ class IniFile {
 
   std::string file_name_;
   const unsigned char* upper_;
-  uint64_t fold_mask_ = 0;  // in each byte, the bits that letter case never changes
+  bool ascii_letters_ = false;  // the table changes only a-z below 0x80, as ASCII does
   char decimal_separator_;
   std::string text_;
   std::vector<std::unique_ptr<Section>> sections_;
   std::vector<uint32_t> section_index_;  // open addressing: position + 1, 0 = free
   mutable Section* last_section_ = nullptr;
+  mutable std::string last_spelling_;    // the name last_section_ was found by
   std::deque<std::string> owned_;        // stable storage for written keys and values
 };
 

@@ -63,6 +63,36 @@ TEST_F(IniFileTest, CaseInsensitiveLookupCoversAnsiLettersBeyondAscii) {
   EXPECT_FALSE(ini_.ValueExists("Einstellungen \xe9t\xe9", "GR\xd6SSE \x8a"));
 }
 
+// Names of every length around the eight-byte words lookups compare, in
+// the code page's table and in one whose ASCII half is not plain ASCII
+// (there "i" folds to "\xdd" and no longer to "I").
+TEST(IniFileFoldingTest, EveryLengthAndPositionFoldsThroughTheTable) {
+  Cp1252CodePage code_page;
+  unsigned char dotted[256];
+  std::copy(code_page.UpperTable(), code_page.UpperTable() + 256, dotted);
+  dotted[static_cast<unsigned char>('i')] = 0xDD;
+  for (const unsigned char* table : {code_page.UpperTable(), static_cast<const unsigned char*>(dotted)}) {
+    IniFile ini("f", table, '.');
+    for (size_t size = 1; size <= 70; ++size) {
+      std::string name, other_case;
+      for (size_t i = 0; i < size; ++i) {
+        const char letters[] = "a\xe9Z\x9a" "7-i";
+        char c = letters[i % 7];
+        name += c;
+        other_case += static_cast<char>(table[static_cast<unsigned char>(c)]);
+      }
+      ini.SetText("[" + name + "]\r\n" + name + "=1\r\n");
+      EXPECT_EQ(ini.ReadString(other_case, other_case, ""), "1") << size;
+      std::string changed = other_case;
+      changed[size / 2] ^= 0x01;
+      EXPECT_FALSE(ini.ValueExists(changed, other_case)) << size;
+      EXPECT_FALSE(ini.ValueExists(other_case, changed)) << size;
+    }
+    ini.SetText("[I]\r\nk=1\r\n");
+    EXPECT_EQ(ini.SectionExists("i"), table == code_page.UpperTable());
+  }
+}
+
 TEST_F(IniFileTest, EmptySectionIsListedButCountsAsAbsent) {
   ini_.SetText("[Empty]\r\n[Full]\r\nk=v\r\n");
   EXPECT_EQ(ini_.SectionNames().size(), 2u);
@@ -70,7 +100,9 @@ TEST_F(IniFileTest, EmptySectionIsListedButCountsAsAbsent) {
   EXPECT_TRUE(ini_.SectionExists("full"));
   ini_.EraseSection("FULL");
   EXPECT_EQ(ini_.SectionNames(), std::vector<std::string>{"Empty"});
-  EXPECT_EQ(ini_.ReadString("Full", "k", "gone"), "gone");
+  EXPECT_EQ(ini_.ReadString("full", "k", "gone"), "gone");
+  ini_.SetText("[Full]\r\nk=again\r\n");
+  EXPECT_EQ(ini_.ReadString("full", "k", "gone"), "again");
 }
 
 TEST_F(IniFileTest, NothingWrittenBreaksIntoNewLines) {

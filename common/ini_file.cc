@@ -5,6 +5,10 @@
 #include <cstring>
 #include <optional>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "common/number_format.h"
 
 namespace tessaly {
@@ -322,7 +326,7 @@ void IniFile::IndexSection(const Section& section) const {
     for (; section.index[pos] != 0; pos = (pos + 1) & mask) {
       uint32_t slot = section.index[pos];
       const Entry& other = section.entries[(slot & kSlotPosition) - 1];
-      if (SameTag(slot, hash) && key.Same(other.key.size(), &section.folded_keys[other.folded])) {
+      if (SameTag(slot, hash) && key.Same(other.key.size(), section.folded_keys.data() + other.folded)) {
         duplicate = true;  // the first of two equal keys is the one read
         break;
       }
@@ -349,7 +353,7 @@ int IniFile::FindEntry(const Section& section, const Folded& key) const {
     if (!SameTag(slot, hash)) continue;
     uint32_t i = (slot & kSlotPosition) - 1;
     const Entry& e = section.entries[i];
-    if (key.Same(e.key.size(), &section.folded_keys[e.folded])) return static_cast<int>(i);
+    if (key.Same(e.key.size(), section.folded_keys.data() + e.folded)) return static_cast<int>(i);
   }
   return -1;
 }
@@ -408,15 +412,70 @@ void IniFile::SetText(std::string text) {
   if (current != nullptr) current->bodies.emplace_back(body, static_cast<size_t>(end - body));
 }
 
+namespace {
+
+#ifndef __SSE2__
+constexpr uint64_t kLow7 = kEachByte * 0x7F;
+
+// 0x80 in each lane of w that holds the byte `c`, nothing elsewhere.
+uint64_t LanesOf(uint64_t w, unsigned char c) {
+  uint64_t t = w ^ (kEachByte * c);
+  return ~(((t & kLow7) + kLow7) | t | kLow7);
+}
+#endif
+
+// The end of the line starting at p (as LineEnd finds it) and in *eq the
+// first "=" before it, or nullptr: one pass, many bytes at a time.
+inline const char* ScanLine(const char* p, const char* end, const char** eq) {
+  *eq = nullptr;
+#ifdef __SSE2__
+  for (; end - p >= 16; p += 16) {
+    __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    unsigned breaks = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+        _mm_cmpeq_epi8(v, _mm_set1_epi8('\n')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\r')))));
+    unsigned equals = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8('='))));
+    if (breaks != 0) {
+      // Only an "=" before the line break counts.
+      equals &= (breaks & (0u - breaks)) - 1;
+      if (*eq == nullptr && equals != 0) *eq = p + __builtin_ctz(equals);
+      return p + __builtin_ctz(breaks);
+    }
+    if (*eq == nullptr && equals != 0) *eq = p + __builtin_ctz(equals);
+  }
+#else
+  for (; end - p >= 8; p += 8) {
+    uint64_t w = Load64(p);
+    uint64_t breaks = LanesOf(w, '\n') | LanesOf(w, '\r');
+    uint64_t equals = LanesOf(w, '=');
+    if (breaks != 0) {
+      equals &= (breaks & (0 - breaks)) - 1;
+      if (*eq == nullptr && equals != 0) *eq = p + __builtin_ctzll(equals) / 8;
+      return p + __builtin_ctzll(breaks) / 8;
+    }
+    if (*eq == nullptr && equals != 0) *eq = p + __builtin_ctzll(equals) / 8;
+  }
+#endif
+  for (; p < end && *p != '\n' && *p != '\r'; ++p) {
+    if (*p == '=' && *eq == nullptr) *eq = p;
+  }
+  return p;
+}
+
+}  // namespace
+
 bool IniLineReader::Next(IniLine* out) {
   while (p_ < end_) {
-    const char* eol = LineEnd(p_, end_);
-    std::string_view line = Trim(std::string_view(p_, static_cast<size_t>(eol - p_)));
-    p_ = eol;
+    const char* first = p_;
+    const char* eq;
+    const char* last = ScanLine(p_, end_, &eq);
+    p_ = last;
     if (p_ < end_ && *p_ == '\r') ++p_;
     if (p_ < end_ && *p_ == '\n') ++p_;
     ++number_;
-    if (line.empty() || line[0] == ';') continue;
+    while (first < last && IsBlank(*first)) ++first;
+    while (last > first && IsBlank(last[-1])) --last;
+    if (first == last || *first == ';') continue;
+    std::string_view line(first, static_cast<size_t>(last - first));
     out->number = number_;
     out->value = std::string_view();
     // The same test as SetText's for a section header.
@@ -426,14 +485,13 @@ bool IniLineReader::Next(IniLine* out) {
       out->key = std::string_view();
       return true;
     }
-    size_t eq = line.find('=');
-    if (eq == std::string_view::npos) {
+    if (eq == nullptr) {
       out->kind = IniLine::kBare;
       out->key = line;
     } else {
       out->kind = IniLine::kEntry;
-      out->key = TrimRight(line.substr(0, eq));
-      out->value = TrimLeft(line.substr(eq + 1));
+      out->key = TrimRight(std::string_view(first, static_cast<size_t>(eq - first)));
+      out->value = TrimLeft(std::string_view(eq + 1, static_cast<size_t>(last - eq - 1)));
     }
     return true;
   }

@@ -1,10 +1,14 @@
 // The INI file over arbitrary text: every lookup of every section and key
-// answers, the line reader walks the text, and the text written back
-// parses to the same sections and values and is written the same again.
+// answers, also in upper case, the line reader gives the lines a plain
+// reading of the text gives, and the text written back parses to the same
+// sections and values and is written the same again. The first byte picks
+// the upper-case table: the C locale's, or one where "i" folds to 0xDD
+// and ASCII is no longer folded as ASCII.
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,10 +18,60 @@ namespace {
 
 using Values = std::vector<std::pair<std::string, std::string>>;
 
-const unsigned char* UpperTable() {
-  static unsigned char table[256];
-  for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(std::toupper(c));
-  return table;
+const unsigned char* UpperTable(bool dotted) {
+  static unsigned char tables[2][256];
+  for (int c = 0; c < 256; ++c) {
+    tables[0][c] = tables[1][c] = static_cast<unsigned char>(std::toupper(c));
+  }
+  tables[1][static_cast<unsigned char>('i')] = 0xDD;
+  return tables[dotted ? 1 : 0];
+}
+
+std::string Upper(const unsigned char* upper, const std::string& text) {
+  std::string out = text;
+  for (char& c : out) c = static_cast<char>(upper[static_cast<unsigned char>(c)]);
+  return out;
+}
+
+void Require(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+  return s;
+}
+
+// The lines of the text read one byte at a time, each compared with what
+// the reader gives.
+void CompareLines(std::string_view text) {
+  tessaly::IniLineReader reader(text);
+  tessaly::IniLine line;
+  size_t p = 0;
+  int number = 0;
+  while (p < text.size()) {
+    size_t end = p;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+    std::string_view expected = Trim(text.substr(p, end - p));
+    p = end;
+    if (p < text.size() && text[p] == '\r') ++p;
+    if (p < text.size() && text[p] == '\n') ++p;
+    ++number;
+    if (expected.empty() || expected[0] == ';') continue;
+    Require(reader.Next(&line) && line.number == number);
+    size_t eq = expected.find('=');
+    if (expected[0] == '[' && expected.back() == ']' && expected.size() > 1) {
+      Require(line.kind == tessaly::IniLine::kSection &&
+              line.section == Trim(expected.substr(1, expected.size() - 2)));
+    } else if (eq == std::string_view::npos) {
+      Require(line.kind == tessaly::IniLine::kBare && line.key == expected);
+    } else {
+      Require(line.kind == tessaly::IniLine::kEntry && line.key == Trim(expected.substr(0, eq)) &&
+              line.value == Trim(expected.substr(eq + 1)));
+    }
+  }
+  Require(!reader.Next(&line));
 }
 
 std::vector<Values> Content(const tessaly::IniFile& ini) {
@@ -31,19 +85,18 @@ std::vector<Values> Content(const tessaly::IniFile& ini) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  static const unsigned char* upper = UpperTable();
+  const unsigned char* upper = UpperTable(size > 0 && (data[0] & 1) != 0);
 
-  tessaly::IniLineReader reader(text);
-  tessaly::IniLine line;
-  while (reader.Next(&line)) {
-  }
+  CompareLines(text);
 
   tessaly::IniFile ini("Fuzz.ini", upper, '.');
   ini.SetText(text);
   for (const std::string& section : ini.SectionNames()) {
     ini.SectionExists(section);
     for (const std::string& key : ini.SectionKeys(section)) {
-      if (!ini.ValueExists(section, key) || ini.Find(section, key) == nullptr) __builtin_trap();
+      const std::string_view* found = ini.Find(section, key);
+      Require(found != nullptr && ini.ValueExists(section, key));
+      Require(ini.Find(Upper(upper, section), Upper(upper, key)) == found);
       ini.ReadString(section, key, "");
       ini.ReadInteger(section, key, 0);
       ini.ReadBool(section, key, false);
@@ -54,8 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string written = ini.Text();
   tessaly::IniFile reread("Fuzz.ini", upper, '.');
   reread.SetText(written);
-  if (reread.SectionNames() != ini.SectionNames()) __builtin_trap();
-  if (Content(reread) != Content(ini)) __builtin_trap();
-  if (reread.Text() != written) __builtin_trap();
+  Require(reread.SectionNames() == ini.SectionNames());
+  Require(Content(reread) == Content(ini));
+  Require(reread.Text() == written);
   return 0;
 }

@@ -36,8 +36,10 @@ TEST_F(IniFileTest, ReadRules) {
       "no equals sign\r\n"
       "a=b=c\n"
       "[ Spaced ]\r"
-      "x=1\r\n");
+      "x=1\r\n"
+      "=no key\r\n");
   EXPECT_EQ(ini_.SectionNames(), (std::vector<std::string>{"[PDF - Best Quality]", "Spaced"}));
+  EXPECT_EQ(ini_.ReadString("Spaced", "", "?"), "no key");
   EXPECT_EQ(ini_.ReadString("[PDF - Best Quality]", "Key One", "?"), "value with blanks");
   EXPECT_EQ(ini_.ReadString("[pdf - best quality]", "A", "?"), "b=c");
   EXPECT_EQ(ini_.ReadString("Spaced", "x", "?"), "1");
@@ -45,7 +47,7 @@ TEST_F(IniFileTest, ReadRules) {
   // The line without "=" is kept and written back as it was read.
   EXPECT_EQ(ini_.Text(),
             "[[PDF - Best Quality]]\r\nKey One=value with blanks\r\nno equals sign\r\na=b=c\r\n\r\n"
-            "[Spaced]\r\nx=1\r\n\r\n");
+            "[Spaced]\r\nx=1\r\n=no key\r\n\r\n");
 }
 
 TEST_F(IniFileTest, RepeatedSectionsAndKeysReadTheFirst) {

@@ -30,11 +30,14 @@ std::string Inflate(std::string_view data, size_t limit) {
   if (inflateInit(&z) != Z_OK) throw Exception("Could not start decompression");
   // INI text shrinks tens of times over. Address space for that much is
   // reserved at once (pages are only touched as they are written), so the
-  // text is rarely moved as it grows; the output is handed to zlib in
-  // pieces that stay in the cache between being cleared and being written,
-  // and zlib copies only the last 32 KB of each piece into its window.
+  // text is rarely moved as it grows. The output is handed to zlib in
+  // pieces that grow from a few times the input to kInflatePiece: a small
+  // store clears little memory it never uses, and a large one is cleared
+  // and written piece by piece while the piece is in the cache, with zlib
+  // copying only the last 32 KB of each into its window.
   size_t room = data.size() < limit / 64 ? data.size() * 64 : limit + 1;
-  out.reserve(std::max(std::min(kInflatePiece, limit + 1), room));
+  out.reserve(room);
+  size_t piece = std::min(kInflatePiece, std::max<size_t>(4096, data.size() * 4));
   z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
   z.avail_in = static_cast<uInt>(data.size());
   int rc = Z_OK;
@@ -45,12 +48,13 @@ std::string Inflate(std::string_view data, size_t limit) {
     }
     // No more room than one byte past the limit is ever given.
     size_t used = out.size();
-    size_t piece = std::min(kInflatePiece, limit + 1 - used);
+    piece = std::min(piece, limit + 1 - used);
     out.resize(used + piece);
     z.next_out = reinterpret_cast<Bytef*>(out.data() + used);
     z.avail_out = static_cast<uInt>(piece);
     rc = inflate(&z, Z_NO_FLUSH);
     out.resize(used + piece - z.avail_out);
+    piece = std::min(kInflatePiece, piece * 2);
     if (rc == Z_STREAM_END) break;
     // Z_BUF_ERROR with input left over cannot happen here: output space was
     // given. Without input it means the stream is truncated.

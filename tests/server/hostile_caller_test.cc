@@ -4,7 +4,10 @@
 // in an installation folder of its own. Every answer must be an HRESULT
 // (with the exception filled where the member raised one), and the store
 // files must still decode afterwards. The print members and the default
-// printer's are left out: they would print or change the printer.
+// printer's are left out: they would print or change the printer. The
+// annotation lists and the document properties, which no member hands out,
+// are made in this process over the same installation, as the main object
+// makes its own, and called the same way.
 
 #include <windows.h>
 
@@ -14,7 +17,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 #include <string>
@@ -22,13 +27,16 @@
 
 #include "com/com_ptr.h"
 #include "common/store_codec.h"
+#include "main_object/tessaly.h"
+#include "platform/env.h"
+#include "sdk/annotation_x.h"
 #include "tests/server/server_test_support.h"
 #include "typelib/TessalySDK.h"
 
 namespace tessaly {
 namespace {
 
-constexpr int kCalls = 3000;
+constexpr int kCalls = 4000;
 constexpr size_t kHugeBstrChars = 8u << 20;  // 16 MiB
 
 struct Member {
@@ -302,6 +310,22 @@ TEST_F(HostileCallerTest, EveryMemberAnswersWrongArgumentsWithAnHresult) {
     SysFreeString(name);
   }
   std::vector<Object> objects = ReachObjects(main.Get(), interfaces);
+  auto core = std::make_unique<TqvTessaly>(DefaultEnv());
+  TqvAnnotationObjectsX annotations =
+      CreateAnnotationObjectsX(core->manager(), core->owner(), *DefaultEnv().code_page);
+  for (IDispatch* unreached :
+       std::initializer_list<IDispatch*>{annotations.bookmarks.Get(), annotations.hyperlinks.Get(),
+                                         annotations.notes.Get(),
+                                         annotations.document_properties.Get()}) {
+    objects.push_back({ComPtr<IDispatch>::Share(unreached), InterfaceName(unreached),
+                       MembersOf(unreached)});
+  }
+  std::set<std::wstring> missing = interfaces;
+  for (const Object& object : objects) missing.erase(object.interface_name);
+  // No object is only a watermark: its members come with the text and the
+  // image watermarks, which derive from it.
+  missing.erase(L"IqvWatermarkX");
+  for (const std::wstring& name : missing) ADD_FAILURE() << std::string(name.begin(), name.end());
   for (const Object& object : objects) ASSERT_FALSE(object.members.empty());
 
   std::mt19937 random(20240611);
@@ -351,6 +375,8 @@ TEST_F(HostileCallerTest, EveryMemberAnswersWrongArgumentsWithAnHresult) {
   // The process is alive; the stores written at the end still decode.
   tessaly.Reset();
   objects.clear();
+  annotations = TqvAnnotationObjectsX{};
+  core.reset();
   main.Reset();
   factory.Reset();
   for (const wchar_t* file : {L"\\Profiles\\Profiles.qvf", L"\\Profiles\\PlugIn.qvf"}) {

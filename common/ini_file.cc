@@ -35,19 +35,19 @@ namespace {
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-std::string_view TrimLeft(std::string_view s) {
+inline __attribute__((always_inline)) std::string_view TrimLeft(std::string_view s) {
   size_t i = 0;
   while (i < s.size() && IsBlank(s[i])) ++i;
   return s.substr(i);
 }
 
-std::string_view TrimRight(std::string_view s) {
+inline __attribute__((always_inline)) std::string_view TrimRight(std::string_view s) {
   size_t n = s.size();
   while (n > 0 && IsBlank(s[n - 1])) --n;
   return s.substr(0, n);
 }
 
-std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
+inline __attribute__((always_inline)) std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
 
 // The end of the line starting at p: at CR LF, LF or a lone CR.
 const char* LineEnd(const char* p, const char* end) {
@@ -426,7 +426,7 @@ uint64_t LanesOf(uint64_t w, unsigned char c) {
 
 // The end of the line starting at p (as LineEnd finds it) and in *eq the
 // first "=" before it, or nullptr: one pass, many bytes at a time.
-inline const char* ScanLine(const char* p, const char* end, const char** eq) {
+inline __attribute__((always_inline)) const char* ScanLine(const char* p, const char* end, const char** eq) {
   *eq = nullptr;
 #ifdef __SSE2__
   for (; end - p >= 16; p += 16) {

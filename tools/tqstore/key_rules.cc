@@ -1,6 +1,7 @@
 #include "tools/tqstore/key_rules.h"
 
 #include <cstdint>
+#include <cstring>
 #include <map>
 
 #include "addin/addin_keys.h"
@@ -144,9 +145,19 @@ std::map<std::string, SectionRules> PlugInRules() {
 #undef TQ_FIELD
 #undef TQ_RECT
 
+bool SameBytes(std::string_view a, std::string_view b) {
+  // Keys are short: eight bytes at a time, the last word overlapping.
+  size_t n = a.size();
+  if (n < 8) return a == b;
+  for (size_t i = 0; i + 8 < n; i += 8) {
+    if (std::memcmp(a.data() + i, b.data() + i, 8) != 0) return false;
+  }
+  return std::memcmp(a.data() + n - 8, b.data() + n - 8, 8) == 0;
+}
+
 bool SameAscii(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
-  if (a == b) return true;  // keys are mostly written as the tables spell them
+  if (SameBytes(a, b)) return true;  // keys are mostly written as the tables spell them
   for (size_t i = 0; i < a.size(); ++i) {
     char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
     char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];

@@ -523,6 +523,51 @@ void IniFile::Parse(const Section& section) const {
   section.parsed = true;
 }
 
+namespace {
+
+// Appends the lines of a section's body as parsing would leave them. Lines
+// already in that form and ended by CR LF, as a store written by this code
+// holds them, are copied in runs as they stand.
+void AppendLines(std::string_view body, std::string* out) {
+  const char* p = body.data();
+  const char* end = p + body.size();
+  const char* run = p;  // lines copied as they stand, up to p
+  while (p < end) {
+    const char* eq;
+    const char* eol = ScanLine(p, end, &eq);
+    const char* first = p;
+    const char* last = eol;
+    bool crlf = end - eol >= 2 && eol[0] == '\r' && eol[1] == '\n';
+    const char* next = eol;
+    if (next < end && *next == '\r') ++next;
+    if (next < end && *next == '\n') ++next;
+    while (first < last && IsBlank(*first)) ++first;
+    while (last > first && IsBlank(last[-1])) --last;
+    bool skipped = first == last || *first == ';';
+    bool as_is = !skipped && crlf && first == p && last == eol &&
+                 (eq == nullptr || ((eq == first || !IsBlank(eq[-1])) &&
+                                    (eq + 1 == last || !IsBlank(eq[1]))));
+    if (!as_is) {
+      out->append(run, static_cast<size_t>(p - run));
+      run = next;
+      if (!skipped) {
+        if (eq == nullptr) {
+          out->append(first, static_cast<size_t>(last - first));
+        } else {
+          out->append(TrimRight(std::string_view(first, static_cast<size_t>(eq - first))));
+          out->push_back('=');
+          out->append(TrimLeft(std::string_view(eq + 1, static_cast<size_t>(last - eq - 1))));
+        }
+        out->append("\r\n");
+      }
+    }
+    p = next;
+  }
+  out->append(run, static_cast<size_t>(p - run));
+}
+
+}  // namespace
+
 void IniFile::AppendText(std::string* out) const {
   size_t size = out->size();
   for (const auto& section : sections_) {
@@ -537,19 +582,7 @@ void IniFile::AppendText(std::string* out) const {
     out->append("]\r\n");
     if (!section->parsed) {
       // Written as parsing would leave it, without building the entries.
-      for (std::string_view body : section->bodies) {
-        ForEachLine(body, [out](std::string_view line) {
-          size_t eq = line.find('=');
-          if (eq == std::string_view::npos) {
-            out->append(line);
-          } else {
-            out->append(TrimRight(line.substr(0, eq)));
-            out->push_back('=');
-            out->append(TrimLeft(line.substr(eq + 1)));
-          }
-          out->append("\r\n");
-        });
-      }
+      for (std::string_view body : section->bodies) AppendLines(body, out);
     }
     for (const Entry& e : section->entries) {
       out->append(e.key);

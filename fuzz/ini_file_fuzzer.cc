@@ -1,6 +1,7 @@
 // The INI file over arbitrary text: every lookup of every section and key
 // answers, also in upper case, the line reader gives the lines a plain
-// reading of the text gives, and the text written back parses to the same
+// reading of the text gives, the text is written the same whether its
+// sections were parsed or not, and the text written back parses to the same
 // sections and values and is written the same again. The first byte picks
 // the upper-case table: the C locale's, or one where "i" folds to 0xDD
 // and ASCII is no longer folded as ASCII.
@@ -105,6 +106,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   const std::string written = ini.Text();
+  // Sections never looked at are written from the text itself, the same.
+  tessaly::IniFile unread("Fuzz.ini", upper, '.');
+  unread.SetText(text);
+  Require(unread.Text() == written);
   tessaly::IniFile reread("Fuzz.ini", upper, '.');
   reread.SetText(written);
   Require(reread.SectionNames() == ini.SectionNames());

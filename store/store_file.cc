@@ -69,7 +69,11 @@ IniFile& TqvStoreFile::Load() {
   if (open_count_ == 0) {
     RemoveLeftoverWorkingFiles(*env_.files, working_name_);
     std::string data;
-    if (env_.files->Exists(path_) && !env_.files->Read(path_, &data)) data.clear();
+    // A file that is there but cannot be read is not an empty store: taken
+    // as one, the next save would write the defaults over it.
+    if (env_.files->Exists(path_) && !env_.files->Read(path_, &data)) {
+      throw Exception(FormatMessage1("Cannot open file \"%s\"", path_));
+    }
     auto ini = std::make_unique<IniFile>(working_name_, env_.code_page->UpperTable(),
                                          env_.code_page->DecimalSeparator());
     try {

@@ -22,7 +22,7 @@ bool MemoryFileSystem::Exists(const std::string& path) { return files_.count(Fol
 
 bool MemoryFileSystem::Read(const std::string& path, std::string* data) {
   auto it = files_.find(Fold(path));
-  if (it == files_.end()) return false;
+  if (it == files_.end() || failing_reads_.count(it->first) != 0) return false;
   *data = it->second;
   return true;
 }

@@ -32,6 +32,8 @@ class MemoryFileSystem : public FileSystem {
   void SetReadOnly(const std::string& path, bool read_only);
   void FailWritesTo(const std::string& path) { failing_writes_.insert(Fold(path)); }
   void FailReplaces(bool fail) { fail_replaces_ = fail; }
+  // Reads of the file fail although it exists (another process holds it).
+  void FailReadsOf(const std::string& path) { failing_reads_.insert(Fold(path)); }
   // The next `count` writes fail, whatever the path.
   void FailNextWrites(int count) { failing_next_writes_ = count; }
   // Every write stores half of its data and fails (a full disk).
@@ -53,6 +55,7 @@ class MemoryFileSystem : public FileSystem {
   std::set<std::string> folders_;
   std::set<std::string> read_only_;
   std::set<std::string> failing_writes_;
+  std::set<std::string> failing_reads_;
   bool fail_replaces_ = false;
   int failing_next_writes_ = 0;
   bool disk_full_ = false;

@@ -108,6 +108,19 @@ TEST_F(StoreFilesTest, CorruptOrHostileFilesLeaveTheStoreClosed) {
   }
 }
 
+TEST_F(StoreFilesTest, AStoreThatCannotBeReadFailsTheConstructionAndIsKept) {
+  TqvProfileManager(fake_.env).CreateNewProfile(L"Kept");
+  const std::string before = fake_.files.Get(kProfiles);
+  fake_.files.FailReadsOf(kProfiles);
+  try {
+    TqvProfileManager manager(fake_.env);
+    FAIL() << "constructed over an unreadable store";
+  } catch (const Exception& e) {
+    EXPECT_EQ(std::string(e.what()), std::string("Cannot open file \"") + kProfiles + "\"");
+  }
+  EXPECT_EQ(fake_.files.Get(kProfiles), before);
+}
+
 TEST_F(StoreFilesTest, TextOfExactlyTwoInflationChunksIsReadCompletely) {
   std::string text = "[General Settings]\r\nOutputDocumentName=";
   std::string tail = "\r\n";

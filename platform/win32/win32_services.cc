@@ -100,9 +100,35 @@ bool Win32FileSystem::Exists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+namespace {
+
+// A file another process has open for a moment (a reader of the store)
+// refuses to be replaced or opened with one of these; they pass.
+bool Transient(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         error == ERROR_ACCESS_DENIED;
+}
+
+constexpr int kTransientAttempts = 100;
+constexpr DWORD kTransientWaitMs = 10;
+
+}  // namespace
+
 bool Win32FileSystem::Read(const std::string& path, std::string* data) {
-  HANDLE h = CreateFileW(AnsiToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Other processes replace the stores while this one reads: the file is
+  // shared for every kind of access so that their replace can go ahead, and
+  // an open that meets one in progress is tried again.
+  std::wstring wide = AnsiToWide(path);
+  HANDLE h = INVALID_HANDLE_VALUE;
+  for (int attempt = 1;; ++attempt) {
+    h = CreateFileW(wide.c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE || attempt == kTransientAttempts || !Transient(GetLastError())) {
+      break;
+    }
+    Sleep(kTransientWaitMs);
+  }
   if (h == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER size;
   bool ok = GetFileSizeEx(h, &size) && size.QuadPart < 0x40000000;
@@ -134,8 +160,16 @@ bool Win32FileSystem::Remove(const std::string& path) {
 }
 
 bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
-  return MoveFileExW(AnsiToWide(from).c_str(), AnsiToWide(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  std::wstring source = AnsiToWide(from);
+  std::wstring target = AnsiToWide(to);
+  for (int attempt = 1;; ++attempt) {
+    if (MoveFileExW(source.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return true;
+    }
+    if (attempt == kTransientAttempts || !Transient(GetLastError())) return false;
+    Sleep(kTransientWaitMs);
+  }
 }
 
 std::vector<std::string> Win32FileSystem::FilesStartingWith(const std::string& prefix) {

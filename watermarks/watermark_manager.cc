@@ -134,6 +134,19 @@ bool TqvWatermarkManager::RemoveProfileElement(const std::string& name) {
   return true;
 }
 
+bool TqvWatermarkManager::RemoveEveryProfileElement(const std::string& name) {
+  bool removed = false;
+  for (auto& child : profiles_->ChildElements()) {
+    std::wstring pname;
+    if (child->LocalName() == kProfileElement &&
+        child->GetAttribute(kProfileNameAttribute, &pname) && Ansi(pname) == name) {
+      profiles_->RemoveChild(std::move(child));
+      removed = true;
+    }
+  }
+  return removed;
+}
+
 bool TqvWatermarkManager::RemoveProfile(const std::string& name) {
   if (!open_ || name == kNoWatermarkProfile) return false;
   if (!RemoveProfileElement(name)) return false;
@@ -156,7 +169,9 @@ bool TqvWatermarkManager::StoreProfile(const TqvRenderItemsList& items) {
   // "None" keeps no items: writing it would add a second "None" profile
   // behind the first, which is the one every reader takes.
   if (!open_ || items.Name() == kNoWatermarkProfile) return false;
-  bool removed = RemoveProfileElement(items.Name());
+  // Readers take the first profile of a name. Leaving a later one of the
+  // same name behind would make it the one read instead of the one saved.
+  bool removed = RemoveEveryProfileElement(items.Name());
   if (items.Count() == 0) {
     // Not kept in the file; the empty element stays in memory only.
     if (removed) Save();

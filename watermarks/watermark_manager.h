@@ -69,6 +69,7 @@ class TqvWatermarkManager {
   void Load(const std::string& data);
   std::unique_ptr<XmlElement> FindProfile(const std::string& name) const;
   bool RemoveProfileElement(const std::string& name);
+  bool RemoveEveryProfileElement(const std::string& name);
   void AppendProfile(const TqvRenderItemsList& items);
   // Writes the document to the file; throws Exception when it cannot.
   void Save();

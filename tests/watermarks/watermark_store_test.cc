@@ -281,9 +281,20 @@ TEST_F(WatermarkStoreTest, DuplicatesAndCase) {
   ASSERT_EQ(lower->Count(), 1);
   EXPECT_EQ(lower->GetItemType(0), wtImage);
   EXPECT_EQ(lower->GetItemByIndex(0)->ItemName(), "");
-  // Saving the first "P" removes only that one.
-  profile->DeleteItemByIndex(1);
-  EXPECT_EQ(Store().ProfileNames(), (Names{"P", "p", "P"}));
+  // Saving "P" replaces every profile of that name: the one saved is the
+  // one read back, even when a later "P" would not read at all.
+  WriteFile(
+      "<Profile PName=\"P\"/>"
+      "<Profile PName=\"P\"><TextData><Font>xml \n\n</Font></TextData></Profile>"
+      "<Profile PName=\"p\"/>");
+  store_.reset();
+  profile = Profile("P");
+  EXPECT_TRUE(profile->AddTextItem(Text("t"), false));
+  EXPECT_EQ(Store().ProfileNames(), (Names{"p", "P"}));
+  EXPECT_EQ(Profile("P")->GetItemByIndex(0)->ItemName(), "t");
+  EXPECT_FALSE(Store().ResetProfile("P", true));
+  EXPECT_TRUE(Store().Reload());
+  EXPECT_EQ(Store().ProfileNames(), (Names{"p"}));
 }
 
 TEST_F(WatermarkStoreTest, ReadingIsLenientWhereItMayBe) {

@@ -192,6 +192,23 @@ uint32_t Load32(const char* p) {
   return w;
 }
 
+// Whether the n bytes at a and b are the same: words at a time, the last
+// word overlapping the one before, so that keys of any length compare in
+// a few loads.
+bool SameSpelling(const char* a, const char* b, size_t n) {
+  if (n >= 8) {
+    for (size_t i = 0; i + 8 < n; i += 8) {
+      if (Load64(a + i) != Load64(b + i)) return false;
+    }
+    return Load64(a + n - 8) == Load64(b + n - 8);
+  }
+  if (n >= 4) return Load32(a) == Load32(b) && Load32(a + n - 4) == Load32(b + n - 4);
+  for (size_t i = 0; i < n; ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
 // The last n (1 to 7) bytes of a text of `size` bytes ending at end, as the
 // low bytes of a word, the others zero. Whole loads only, so that nothing
 // waits for bytes stored one by one.
@@ -496,6 +513,27 @@ bool IniLineReader::Next(IniLine* out) {
     return true;
   }
   return false;
+}
+
+bool IniLineReader::NextIfKey(std::string_view key, IniLine* out) {
+  const size_t n = key.size();
+  const char* first = p_;
+  if (static_cast<size_t>(end_ - first) <= n || first[n] != '=' ||
+      !SameSpelling(first, key.data(), n)) {
+    return false;
+  }
+  const char* value = first + n + 1;
+  const char* eq;
+  const char* last = ScanLine(value, end_, &eq);
+  p_ = last;
+  if (p_ < end_ && *p_ == '\r') ++p_;
+  if (p_ < end_ && *p_ == '\n') ++p_;
+  while (last > value && IsBlank(last[-1])) --last;
+  out->number = ++number_;
+  out->kind = IniLine::kEntry;
+  out->key = std::string_view(first, n);
+  out->value = TrimLeft(std::string_view(value, static_cast<size_t>(last - value)));
+  return true;
 }
 
 void IniFile::Parse(const Section& section) const {

@@ -164,6 +164,13 @@ class IniLineReader {
   explicit IniLineReader(std::string_view text) : p_(text.data()), end_(p_ + text.size()) {}
   // The next line that is neither empty nor a ";" comment; false at the end.
   bool Next(IniLine* line);
+  // When the very next line starts with `key` spelled exactly so and then
+  // "=", reads it as Next would and returns true; otherwise reads nothing
+  // and returns false. For readers that expect keys in a known order: the
+  // line is matched without searching it for its "=". `key` must be one
+  // that Next could give for such a line: not empty, neither starting nor
+  // ending with a blank, not starting with ";" or "[", and holding no "=".
+  bool NextIfKey(std::string_view key, IniLine* line);
 
  private:
   const char* p_;

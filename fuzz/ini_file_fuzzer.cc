@@ -1,6 +1,6 @@
 // The INI file over arbitrary text: every lookup of every section and key
 // answers, also in upper case, the line reader gives the lines a plain
-// reading of the text gives, the text is written the same whether its
+// reading of the text gives (also when it is asked for a line's key), the text is written the same whether its
 // sections were parsed or not, and the text written back parses to the same
 // sections and values and is written the same again. The first byte picks
 // the upper-case table: the C locale's, or one where "i" folds to 0xDD
@@ -44,14 +44,25 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+bool SameLine(const tessaly::IniLine& a, const tessaly::IniLine& b) {
+  return a.number == b.number && a.kind == b.kind && a.key == b.key && a.value == b.value &&
+         (a.kind != tessaly::IniLine::kSection || a.section == b.section);
+}
+
 // The lines of the text read one byte at a time, each compared with what
-// the reader gives.
+// the reader gives, and with what a second reader gives that first tries
+// each entry's own key with NextIfKey: that matches exactly when the line
+// follows the last one read and starts with the key and "=".
 void CompareLines(std::string_view text) {
   tessaly::IniLineReader reader(text);
+  tessaly::IniLineReader keyed(text);
   tessaly::IniLine line;
+  tessaly::IniLine keyed_line;
   size_t p = 0;
   int number = 0;
+  bool adjacent = true;  // no line skipped since the last one read
   while (p < text.size()) {
+    const size_t start = p;
     size_t end = p;
     while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
     std::string_view expected = Trim(text.substr(p, end - p));
@@ -59,9 +70,19 @@ void CompareLines(std::string_view text) {
     if (p < text.size() && text[p] == '\r') ++p;
     if (p < text.size() && text[p] == '\n') ++p;
     ++number;
-    if (expected.empty() || expected[0] == ';') continue;
+    if (expected.empty() || expected[0] == ';') {
+      adjacent = false;
+      continue;
+    }
     Require(reader.Next(&line) && line.number == number);
     size_t eq = expected.find('=');
+    std::string_view key = eq == std::string_view::npos ? "" : Trim(expected.substr(0, eq));
+    bool tried = !key.empty() && key[0] != '[';
+    bool matched = tried && keyed.NextIfKey(key, &keyed_line);
+    Require(matched == (tried && adjacent && text.substr(start, key.size() + 1) == std::string(key) + "="));
+    if (!matched) Require(keyed.Next(&keyed_line));
+    Require(SameLine(line, keyed_line));
+    adjacent = true;
     if (expected[0] == '[' && expected.back() == ']' && expected.size() > 1) {
       Require(line.kind == tessaly::IniLine::kSection &&
               line.section == Trim(expected.substr(1, expected.size() - 2)));
@@ -72,7 +93,7 @@ void CompareLines(std::string_view text) {
               line.value == Trim(expected.substr(eq + 1)));
     }
   }
-  Require(!reader.Next(&line));
+  Require(!reader.Next(&line) && !keyed.Next(&keyed_line));
 }
 
 std::vector<Values> Content(const tessaly::IniFile& ini) {

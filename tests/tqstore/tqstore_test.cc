@@ -6,6 +6,7 @@
 #include "common/store_codec.h"
 #include "common/zlib_stream.h"
 #include "platform/fake/fake_env.h"
+#include "profiles/profile_keys.h"
 #include "profiles/profile_manager.h"
 #include "tools/tqstore/tqstore.h"
 
@@ -100,6 +101,26 @@ TEST_F(TqstoreTest, CheckFindsPlantedFaults) {
   EXPECT_EQ(Tool({"check", "C:\\t\\missing.qvf"}).status, 2);
   fake_.files.Put("C:\\t\\bad.xml", "<Orvane><WatermarkProfiles>");
   EXPECT_EQ(Tool({"check", "C:\\t\\bad.xml"}).status, 1);
+}
+
+// Keys in the tables' order and spelling are matched by their spelling
+// alone; the findings are the same as for the keys in another letter case.
+TEST_F(TqstoreTest, CheckFindsTheSameInKeysOfAnyCase) {
+  std::string text = "[P]\r\n";
+  for (const ProfileKey& row : kProfileKeys) text += std::string(row.key) + "= x \r\n";
+  text += "Unknown=1\r\n";
+  const char path[] = "C:\\t\\tables.qvf";
+  fake_.files.Put(path, EncodeStore(text));
+  ToolRun tables = Tool({"check", path});
+  std::transform(text.begin(), text.end(), text.begin(), ::tolower);
+  fake_.files.Put(path, EncodeStore(text));
+  ToolRun lower = Tool({"check", path});
+  EXPECT_EQ(tables.status, 1);
+  EXPECT_GT(std::count(tables.out.begin(), tables.out.end(), '\n'), 100);
+  for (std::string* out : {&tables.out, &lower.out}) {
+    std::transform(out->begin(), out->end(), out->begin(), ::tolower);
+  }
+  EXPECT_EQ(tables.out, lower.out);
 }
 
 TEST_F(TqstoreTest, SetWritesTypedValuesWholeOrNotAtAll) {

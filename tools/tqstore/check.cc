@@ -30,22 +30,29 @@ struct Finding {
 
 enum Status { kClean = 0, kProblems = 1, kUnreadable = 2 };
 
+// Out of line: its exception handling would weigh on every value checked.
+__attribute__((noinline)) bool ReadsAsFont(std::string_view value) {
+  try {
+    TextToFont(value);
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 bool ReadsAs(ValueType type, std::string_view value, char separator) {
   int32_t integer;
   double real;
   switch (type) {
     case ValueType::kBool:
     case ValueType::kInteger:
+      // Most stored integers are one digit: flags, choices, small counts.
+      if (value.size() == 1 && value[0] >= '0' && value[0] <= '9') return true;
       return ParseInteger(value, &integer);
     case ValueType::kFloat:
       return ParseFloat(value, separator, &real);
     case ValueType::kFont:
-      try {
-        TextToFont(value);
-        return true;
-      } catch (const std::exception&) {
-        return false;
-      }
+      return ReadsAsFont(value);
     default:
       return true;
   }
@@ -68,7 +75,23 @@ void CheckStoreText(const Env& env, StoreType store, std::string_view text,
   bool in_section = false;
   const SectionRules* rules = nullptr;
   size_t guess = 0;
-  while (reader.Next(&line)) {
+  auto bad_value = [&](const KeyRule& rule) __attribute__((noinline)) {
+    add(line, section,
+        std::string("not ") + ValueTypeName(rule.type) + "; the printer reads \"" +
+            AnsiToUtf8(env, rule.default_text) + "\" instead");
+  };
+  auto check_value = [&](const KeyRule& rule) {
+    if (!ReadsAs(rule.type, line.value, separator)) bad_value(rule);
+  };
+  for (;;) {
+    // Most lines hold the key that follows the last one in the tables.
+    const KeyRule* expected = rules != nullptr ? rules->Expected(guess) : nullptr;
+    if (expected != nullptr && reader.NextIfKey(expected->key, &line)) {
+      ++guess;
+      check_value(*expected);
+      continue;
+    }
+    if (!reader.Next(&line)) break;
     if (line.kind == IniLine::kSection) {
       section = line.section;
       in_section = true;
@@ -84,11 +107,7 @@ void CheckStoreText(const Env& env, StoreType store, std::string_view text,
     } else if (rules == nullptr) {
       continue;  // reported once, at its header
     } else if (const KeyRule* rule = rules->FindNext(line.key, &guess)) {
-      if (!ReadsAs(rule->type, line.value, separator)) {
-        add(line, section,
-            std::string("not ") + ValueTypeName(rule->type) + "; the printer reads \"" +
-                AnsiToUtf8(env, rule->default_text) + "\" instead");
-      }
+      check_value(*rule);
     } else {
       add(line, section, "unknown key");
     }

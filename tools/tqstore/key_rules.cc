@@ -181,6 +181,10 @@ const char* ValueTypeName(ValueType type) {
 void SectionRules::Add(KeyRule rule) {
   std::string upper;
   UpperAscii(rule.key, &upper);
+  const std::string& k = rule.key;
+  rule.literal = !rule.numbered && !k.empty() && static_cast<unsigned char>(k.front()) > ' ' &&
+                 static_cast<unsigned char>(k.back()) > ' ' && k.front() != ';' &&
+                 k.front() != '[' && k.find('=') == std::string::npos;
   // The first row of a key counts, as the first of two equal keys is read.
   if (by_upper_.emplace(upper, rules_.size()).second) rules_.push_back(std::move(rule));
 }

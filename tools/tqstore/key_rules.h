@@ -18,6 +18,7 @@ struct KeyRule {
   ValueType type;
   std::string default_text;  // what a read gives instead, as stored
   bool numbered = false;     // an annotation field: the key is followed by the entry number
+  bool literal = false;      // set by SectionRules: the key can start a line as it stands
 };
 
 // The keys one section may hold, built from the core's key tables.
@@ -32,6 +33,11 @@ class SectionRules {
   // after the rule found: a store of many profiles is checked without a
   // hash lookup per key.
   const KeyRule* FindNext(std::string_view key, size_t* guess) const;
+  // The rule at `guess` when a line holding its key can be matched by its
+  // spelling alone (IniLineReader::NextIfKey), else nullptr.
+  const KeyRule* Expected(size_t guess) const {
+    return guess < rules_.size() && rules_[guess].literal ? &rules_[guess] : nullptr;
+  }
 
  private:
   std::vector<KeyRule> rules_;

@@ -102,13 +102,16 @@ std::vector<std::string> TqvWatermarkManager::ProfileNames() const {
   return names;
 }
 
+bool TqvWatermarkManager::IsProfileNamed(const XmlElement& element,
+                                         const std::string& name) const {
+  std::wstring pname;
+  return element.LocalName() == kProfileElement &&
+         element.GetAttribute(kProfileNameAttribute, &pname) && Ansi(pname) == name;
+}
+
 std::unique_ptr<XmlElement> TqvWatermarkManager::FindProfile(const std::string& name) const {
   for (auto& child : profiles_->ChildElements()) {
-    std::wstring pname;
-    if (child->LocalName() == kProfileElement &&
-        child->GetAttribute(kProfileNameAttribute, &pname) && Ansi(pname) == name) {
-      return std::move(child);
-    }
+    if (IsProfileNamed(*child, name)) return std::move(child);
   }
   return nullptr;
 }
@@ -137,9 +140,7 @@ bool TqvWatermarkManager::RemoveProfileElement(const std::string& name) {
 bool TqvWatermarkManager::RemoveEveryProfileElement(const std::string& name) {
   bool removed = false;
   for (auto& child : profiles_->ChildElements()) {
-    std::wstring pname;
-    if (child->LocalName() == kProfileElement &&
-        child->GetAttribute(kProfileNameAttribute, &pname) && Ansi(pname) == name) {
+    if (IsProfileNamed(*child, name)) {
       profiles_->RemoveChild(std::move(child));
       removed = true;
     }

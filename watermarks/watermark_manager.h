@@ -57,7 +57,7 @@ class TqvWatermarkManager {
   // unknown name or a closed store.
   bool RemoveProfile(const std::string& name);
   // Writes the list as the profile of its name, moved to the end of the
-  // file. A list without items removes the profile from the file and gives
+  // file, in place of every profile of that name. A list without items removes the profile from the file and gives
   // false. The "None" profile is not written: false, nothing changes.
   bool StoreProfile(const TqvRenderItemsList& items);
   // With `overwrite`, removes the profile's items from the file; always
@@ -67,6 +67,7 @@ class TqvWatermarkManager {
  private:
   // Parses the bytes and finds the profile list; throws on failure.
   void Load(const std::string& data);
+  bool IsProfileNamed(const XmlElement& element, const std::string& name) const;
   std::unique_ptr<XmlElement> FindProfile(const std::string& name) const;
   bool RemoveProfileElement(const std::string& name);
   bool RemoveEveryProfileElement(const std::string& name);

@@ -1,10 +1,11 @@
 // The INI file over arbitrary text: every lookup of every section and key
 // answers, also in upper case, the line reader gives the lines a plain
-// reading of the text gives (also when it is asked for a line's key), the text is written the same whether its
-// sections were parsed or not, and the text written back parses to the same
-// sections and values and is written the same again. The first byte picks
-// the upper-case table: the C locale's, or one where "i" folds to 0xDD
-// and ASCII is no longer folded as ASCII.
+// reading of the text gives (also when it is asked for a line's key), the
+// text is written the same whether its sections were parsed or not, and the
+// text written back parses to the same sections and values and is written
+// the same again. The first byte picks the upper-case table: the C
+// locale's, or one where "i" folds to 0xDD and ASCII is no longer folded
+// as ASCII.
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
